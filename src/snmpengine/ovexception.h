@@ -10,6 +10,10 @@ class OvException : public std::runtime_error {
 public:
     OvException(const std::string& text, int32_t code);
 
+    // A text that had to be a decimal number and is not. The library's
+    // tables have no code for it; it sits outside all their ranges.
+    static constexpr int32_t ConversionError = -600;
+
     int32_t Code() const noexcept { return code_; }
     std::string Text() const { return what(); }
 

@@ -25,12 +25,10 @@ std::string Trim(const std::string& text) {
 // buffer of a few hundred bytes. Each physical line is kept whole here and
 // handed to inih shortened when needed; the handler takes the value from the
 // whole line, so values of any length are read.
-struct Lookup {
+struct Walk {
     FILE* file = nullptr;
     std::string currentLine;
-    const std::string* section = nullptr;
-    const std::string* key = nullptr;
-    std::optional<std::string> value;
+    const OvIni::Visitor* visit = nullptr;
 };
 
 bool ReadPhysicalLine(FILE* file, std::string& line) {
@@ -44,11 +42,21 @@ bool ReadPhysicalLine(FILE* file, std::string& line) {
     return !line.empty();
 }
 
+// inih reports sections only through their keys; a key path of the
+// settings store may exist without values, so headers are reported here.
+void ReportSectionHeader(const Walk& walk) {
+    const std::string line = Trim(walk.currentLine);
+    const auto close = line.find(']');
+    if (line.size() > 1 && line[0] == '[' && close != std::string::npos)
+        (*walk.visit)(Trim(line.substr(1, close - 1)), std::string(), std::string());
+}
+
 char* Reader(char* buffer, int size, void* stream) {
-    auto* lookup = static_cast<Lookup*>(stream);
-    if (!ReadPhysicalLine(lookup->file, lookup->currentLine))
+    auto* walk = static_cast<Walk*>(stream);
+    if (!ReadPhysicalLine(walk->file, walk->currentLine))
         return nullptr;
-    std::string shown = lookup->currentLine;
+    ReportSectionHeader(*walk);
+    std::string shown = walk->currentLine;
     if (shown.size() + 2 > static_cast<std::size_t>(size)) {
         // Keep the key and its separator; the value is taken from the whole line.
         const auto sep = shown.find_first_of("=:");
@@ -63,34 +71,41 @@ char* Reader(char* buffer, int size, void* stream) {
 }
 
 int Handler(void* user, const char* section, const char* name, const char*) {
-    auto* lookup = static_cast<Lookup*>(user);
-    if (lookup->value || !name)
+    auto* walk = static_cast<Walk*>(user);
+    if (!name)
         return 1;
-    if (strcasecmp(section, lookup->section->c_str()) != 0 ||
-        strcasecmp(name, lookup->key->c_str()) != 0)
-        return 1;
-    const std::string& line = lookup->currentLine;
+    const std::string& line = walk->currentLine;
     const auto sep = line.find_first_of("=:");
-    std::string raw = sep == std::string::npos ? std::string() : Trim(line.substr(sep + 1));
-    if (raw.size() > kMaxValue)
-        raw.resize(kMaxValue);
-    lookup->value = Trim(raw);
+    (*walk->visit)(section, name, sep == std::string::npos ? std::string() : Trim(line.substr(sep + 1)));
     return 1;
 }
 
 }  // namespace
 
-std::string OvIni::ReadString(const std::string& section, const std::string& key,
-                              const std::string& defaultValue) const {
+bool OvIni::ForEach(const Visitor& visit) const {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName_.c_str(), "rb"), &std::fclose);
     if (!file)
+        return false;
+    Walk walk;
+    walk.file = file.get();
+    walk.visit = &visit;
+    ini_parse_stream(&Reader, &walk, &Handler, &walk);
+    return true;
+}
+
+std::string OvIni::ReadString(const std::string& section, const std::string& key,
+                              const std::string& defaultValue) const {
+    std::optional<std::string> found;
+    ForEach([&](const std::string& s, const std::string& k, const std::string& value) {
+        if (!found && !k.empty() && strcasecmp(s.c_str(), section.c_str()) == 0 &&
+            strcasecmp(k.c_str(), key.c_str()) == 0)
+            found = value;
+    });
+    if (!found)
         return defaultValue;
-    Lookup lookup;
-    lookup.file = file.get();
-    lookup.section = &section;
-    lookup.key = &key;
-    ini_parse_stream(&Reader, &lookup, &Handler, &lookup);
-    if (!lookup.value || lookup.value->empty())
-        return defaultValue;
-    return *lookup.value;
+    std::string value = *found;
+    if (value.size() > kMaxValue)
+        value.resize(kMaxValue);
+    value = Trim(value);
+    return value.empty() ? defaultValue : value;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Reads single string values from an INI file, the way the station's
@@ -15,6 +16,13 @@ public:
     // the key is missing or the value is empty.
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
+
+    // Every key of the file in file order, with its value trimmed but not
+    // cut; each section header is reported once with an empty key. False when
+    // the file cannot be opened.
+    using Visitor = std::function<void(const std::string& section, const std::string& key,
+                                       const std::string& value)>;
+    bool ForEach(const Visitor& visit) const;
 
 private:
     std::string fileName_;
