@@ -275,7 +275,8 @@ int SimAgent::OnAccessCheck(int, int, void* serverArg, void*) {
     self->journal_.Record(RecordOf(view->pdu));
     self->faults_.Load(self->StatePath(kFaultsFile));
     if (self->faults_.DelayMs() > 0) usleep(static_cast<useconds_t>(self->faults_.DelayMs()) * 1000);
-    if (self->faults_.Silent()) view->errorcode = VACM_NOTINVIEW;   // the agent drops the PDU
+    // The one refusal after which the agent drops the PDU unanswered in every version.
+    if (self->faults_.Silent()) view->errorcode = VACM_NOSUCHCONTEXT;
     return SNMPERR_SUCCESS;
 }
 
