@@ -120,9 +120,18 @@ std::string ReceivedText(uint32_t syntax, const OvVb& vb) {
 
 // --- bindings to send --------------------------------------------------
 
+bool LooksNumeric(const std::string& text) {
+    return text.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+// A dotted quad, or a host name to look up; a text made of digits and dots
+// that is no dotted quad is refused rather than read the resolver's way
+// ("10.1" as 10.0.0.1).
 std::string ResolvedIpv4(const std::string& text) {
     in_addr address{};
     if (inet_pton(AF_INET, text.c_str(), &address) != 1) {
+        if (LooksNumeric(text))
+            throw OvException::Own(kBadAddress);
         addrinfo hints{};
         hints.ai_family = AF_INET;
         addrinfo* found = nullptr;
