@@ -237,6 +237,15 @@ TEST_F(SimAgentTest, ServesTheEarlyPagesTables) {
     EXPECT_TRUE(Contains(Get(kV2Read, "1.3.6.1.6.3.10.2.1.3.0"), "INTEGER:")) << "snmpEngineTime";
 }
 
+TEST_F(SimAgentTest, FrameworkTablesTakeRowsToo) {
+    const std::string entry = "1.3.6.1.6.3.12.1.2.1", name = ".2.116.49";   // snmpTargetAddrTable, "t1"
+    const std::string created = Set(kV2Write, entry + ".2" + name + " o 1.3.6.1.6.1.1 " + entry + ".3" + name +
+                                                  " x 7F00000100A2 " + entry + ".7" + name + " s p1 " + entry +
+                                                  ".9" + name + " i 4");
+    EXPECT_TRUE(Contains(created, "INTEGER: 4")) << created;
+    EXPECT_EQ(Get(kV2Read, entry + ".9" + name), "." + entry + ".9" + name + " = INTEGER: 1\n");
+}
+
 TEST_F(SimAgentTest, LedStringHasOneByteEachForPowerAndConsoleAndTwoPerPort) {
     const std::string hex = HexBytes(Get(kV2Read, kLedStatus));
     ASSERT_EQ(hex.size(), 2u * 58u);
