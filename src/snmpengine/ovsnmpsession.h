@@ -9,6 +9,7 @@
 
 #include "ovpdu.h"
 #include "ovsnmptarget.h"
+#include "ovsnmptransport.h"
 
 class SnmpEventProcessor;
 struct snmp_session;
@@ -18,18 +19,14 @@ struct snmp_pdu;
 // session per distinct target; synchronous and asynchronous sends use
 // separate library sessions so that a synchronous wait never runs another
 // request's completion.
-class OvSNMPSession {
+class OvSNMPSession : public OvSNMPTransport {
 public:
     static constexpr const char* EngineId = "OvSNMP_PP_Application";
     static constexpr const char* BootCounterFile = "OvSNMP_PP_BootCounter";
 
-    // status: a result of the SNMP library (0, -5 timeout, -8 closing, agent
-    // error status, USM and message-processing results); response is null
-    // unless a response PDU arrived.
-    using Completion = std::function<void(int32_t status, const OvPdu* response)>;
-    using RequestId = uint64_t;
-
-    ~OvSNMPSession();
+    // Completion statuses: 0, -5 timeout, -8 closing, an agent error
+    // status, or a user-security or message-processing result.
+    ~OvSNMPSession() override;
     OvSNMPSession(const OvSNMPSession&) = delete;
     OvSNMPSession& operator=(const OvSNMPSession&) = delete;
 
@@ -42,12 +39,11 @@ public:
 
     // Sends and waits. On return, pdu holds the response when the result is 0
     // or an agent error status.
-    int32_t SendSync(const OvSNMPTarget& target, OvPdu& pdu);
+    int32_t SendSync(const OvSNMPTarget& target, OvPdu& pdu) override;
     // Sends and returns at once; the completion runs from ProcessPendingEvents.
     int32_t SendAsync(const OvSNMPTarget& target, const OvPdu& pdu, Completion completion,
-                      RequestId& id);
-    // The completion of this request will not be called.
-    void Cancel(RequestId id);
+                      RequestId& id) override;
+    void Cancel(RequestId id) override;
     bool IsOutstanding(RequestId id) const;
 
     // Reads every datagram that is ready, runs the completions of the
