@@ -16,6 +16,9 @@ std::string Configuration() {
     std::string c;
     c += "rocommunity public 127.0.0.1\n";
     c += "rwcommunity private 127.0.0.1\n";
+    // A view that ends with the interfaces' descriptions, for walks that
+    // run into the end of the agent's view.
+    c += "rocommunity ifdescr 127.0.0.1 .1.3.6.1.2.1.2.2.1.2\n";
     c += "createUser noauth\n";
     c += "createUser md5user MD5 authpass123\n";
     c += "createUser shauser SHA authpass123\n";

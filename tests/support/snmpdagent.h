@@ -13,6 +13,8 @@ class SnmpdAgent {
 public:
     static constexpr const char* ReadCommunity = "public";
     static constexpr const char* WriteCommunity = "private";
+    // Sees nothing but ifDescr.
+    static constexpr const char* IfDescrCommunity = "ifdescr";
     static constexpr const char* AuthPassword = "authpass123";
     static constexpr const char* PrivPassword = "privpass123";
     // Users: "noauth" (noAuthNoPriv), "md5user", "shauser" (authNoPriv),
