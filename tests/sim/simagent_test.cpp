@@ -315,6 +315,8 @@ TEST(SimAgentCommandLine, RefusesBadArgumentsAndBadData) {
         EXPECT_EQ(RunSim(arguments), 2) << arguments;
     EXPECT_EQ(RunSim("--port " + std::to_string(FreeUdpPort()) + state + " --data " + dir.File("bad.txt")), 1);
     EXPECT_EQ(RunSim("--port " + std::to_string(FreeUdpPort()) + state + " --data " + dir.File("missing.txt")), 1);
+    SimSwitch running;
+    EXPECT_EQ(RunSim("--port " + std::to_string(running.Port()) + state), 1) << "the port is taken";
 }
 
 }  // namespace
