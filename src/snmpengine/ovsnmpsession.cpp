@@ -215,6 +215,16 @@ int32_t ResponseResult(const netsnmp_pdu* response) {
     return static_cast<int32_t>(response->errstat);
 }
 
+// What a callback without a response PDU stands for.
+int32_t CallbackResult(int operation) {
+    switch (operation) {
+    case NETSNMP_CALLBACK_OP_TIMED_OUT: return OvSnmpResult::Timeout;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED: return OvSnmpResult::TransportFailed;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: return kUsmError;
+    default: return OvSnmpResult::SessionClosing;
+    }
+}
+
 int32_t SessionError(void* handle) {
     int systemError = 0, snmpError = 0;
     char* text = nullptr;
@@ -417,7 +427,8 @@ int32_t OvSNMPSession::SendAsync(const OvSNMPTarget& target, const OvPdu& pdu, C
 
 int OvSNMPSession::OnResponse(int operation, snmp_session*, int, snmp_pdu* pdu, void* magic) {
     OvSNMPSession* self = g_session;
-    if (!self)
+    // A retransmission is news only to the library.
+    if (!self || operation == NETSNMP_CALLBACK_OP_RESEND)
         return 1;
     const auto id = static_cast<RequestId>(reinterpret_cast<uintptr_t>(magic));
     auto it = self->outstanding_.find(id);
@@ -431,10 +442,8 @@ int OvSNMPSession::OnResponse(int operation, snmp_session*, int, snmp_pdu* pdu, 
         const auto* response = static_cast<const netsnmp_pdu*>(pdu);
         const OvPdu converted = FromLibraryPdu(response);
         entry->completion(ResponseResult(response), &converted);
-    } else if (operation == NETSNMP_CALLBACK_OP_TIMED_OUT) {
-        entry->completion(OvSnmpResult::Timeout, nullptr);
     } else {
-        entry->completion(OvSnmpResult::SessionClosing, nullptr);
+        entry->completion(CallbackResult(operation), nullptr);
     }
     return 1;
 }

@@ -375,3 +375,26 @@ TEST_F(AgentSession, SilentAgentTimesOutAfterEveryTry) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AgentSession, AsynchronousRequestToASilentAgentTimesOutAfterItsRetry) {
+    SilentAgent silent;
+    OvSNMPRequestSettings s = Settings(1);
+    s.Device.Port = silent.Port();
+    s.Timeout = 10;
+    int32_t status = 99;
+    OvSNMPSession::RequestId id = 0;
+    OvPdu pdu = Get(kSysUpTime);
+    ASSERT_EQ(OvSNMPSession::Global()->SendAsync(BuildTarget(s), pdu,
+                                                 [&](int32_t st, const OvPdu*) { status = st; }, id),
+              0);
+    QElapsedTimer clock;
+    clock.start();
+    while (status == 99 && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(status, -5);
+    EXPECT_EQ(silent.DatagramsReceived(), 2);
+}
+
+}  // namespace
