@@ -34,18 +34,6 @@ std::string Configuration() {
     return c;
 }
 
-std::string Run(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe))
-        output += buffer.data();
-    pclose(pipe);
-    return output;
-}
-
 }  // namespace
 
 SnmpdAgent::SnmpdAgent() {
@@ -97,7 +85,7 @@ bool SnmpdAgent::Answers() const {
 std::string SnmpdAgent::Tool(const std::string& tool, const std::string& options,
                              const std::string& oids) const {
     // The tools read no MIB and no configuration of this machine.
-    return Run("SNMPCONFPATH=/nonexistent SNMP_PERSISTENT_DIR=" + dir_.File("tools") +
+    return RunCommand("SNMPCONFPATH=/nonexistent SNMP_PERSISTENT_DIR=" + dir_.File("tools") +
                " MIBS= MIBDIRS=/nonexistent " + tool + " " + options + " " +
                Endpoint() + " " + oids + " 2>&1");
 }

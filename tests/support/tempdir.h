@@ -21,5 +21,8 @@ private:
     std::string path_;
 };
 
+// Runs a shell command line and returns what it printed on stdout.
+std::string RunCommand(const std::string& command);
+
 // A UDP port on 127.0.0.1 that nothing is bound to at the moment of the call.
 int FreeUdpPort();
