@@ -39,6 +39,24 @@ int64_t SignedFromMagnitude(bool negative, uint64_t magnitude) {
     return magnitude > kLimit ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
 }
 
+// For a decimal token beyond the range of double: whether its magnitude is
+// too large (rather than too small).
+bool Overflows(std::string_view token) {
+    if (!token.empty() && (token[0] == '-' || token[0] == '+'))
+        token.remove_prefix(1);
+    const size_t e = token.find_first_of("eE");
+    const std::string_view mantissa = token.substr(0, e);
+    const int64_t exponent = e == std::string_view::npos ? 0 : OvNumberText::LeadingInt64(token.substr(e + 1));
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string_view::npos)
+        return false;
+    // Position of the leading digit relative to the decimal point.
+    const int64_t magnitude = firstSignificant < point ? static_cast<int64_t>(point - firstSignificant)
+                                                       : -static_cast<int64_t>(firstSignificant - point - 1);
+    return magnitude + exponent > 0;
+}
+
 }  // namespace
 
 int64_t OvNumberText::LeadingInt64(std::string_view text) {
@@ -78,8 +96,12 @@ double OvNumberText::LeadingDouble(std::string_view text) {
         text.remove_prefix(1);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range)
-        return (!text.empty() && text[0] == '-') ? -HUGE_VAL : HUGE_VAL;
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = text[0] == '-';
+        if (!Overflows(std::string_view(text.data(), static_cast<size_t>(end - text.data()))))
+            return negative ? -0.0 : 0.0;
+        return negative ? -HUGE_VAL : HUGE_VAL;
+    }
     return error == std::errc() ? value : 0.0;
 }
 

@@ -88,7 +88,12 @@ TEST(OvNumberText, LeadingNumbers) {
     EXPECT_DOUBLE_EQ(OvNumberText::LeadingDouble("-.5"), -0.5);
     EXPECT_DOUBLE_EQ(OvNumberText::LeadingDouble("x1"), 0.0);
     EXPECT_DOUBLE_EQ(OvNumberText::LeadingDouble(""), 0.0);
-    EXPECT_TRUE(std::isinf(OvNumberText::LeadingDouble("1e999")));
+    EXPECT_EQ(OvNumberText::LeadingDouble("1e999"), HUGE_VAL);
+    EXPECT_EQ(OvNumberText::LeadingDouble("-1e999"), -HUGE_VAL);
+    EXPECT_EQ(OvNumberText::LeadingDouble("1e-999"), 0.0);
+    EXPECT_EQ(OvNumberText::LeadingDouble("0.0000e-400x"), 0.0);
+    EXPECT_EQ(OvNumberText::LeadingDouble("12345e-330"), 0.0);
+    EXPECT_EQ(OvNumberText::LeadingDouble("0.01e311"), HUGE_VAL);
 }
 
 struct DoubleTextCase {
