@@ -46,7 +46,12 @@ bool Overflows(std::string_view token) {
         token.remove_prefix(1);
     const size_t e = token.find_first_of("eE");
     const std::string_view mantissa = token.substr(0, e);
-    const int64_t exponent = e == std::string_view::npos ? 0 : OvNumberText::LeadingInt64(token.substr(e + 1));
+    // Clamped so that adding the digit position cannot overflow.
+    constexpr int64_t kExponentLimit = 1'000'000'000;
+    const int64_t exponent =
+        e == std::string_view::npos
+            ? 0
+            : std::clamp<int64_t>(OvNumberText::LeadingInt64(token.substr(e + 1)), -kExponentLimit, kExponentLimit);
     const size_t point = std::min(mantissa.find('.'), mantissa.size());
     const size_t firstSignificant = mantissa.find_first_of("123456789");
     if (firstSignificant == std::string_view::npos)

@@ -94,6 +94,8 @@ TEST(OvNumberText, LeadingNumbers) {
     EXPECT_EQ(OvNumberText::LeadingDouble("0.0000e-400x"), 0.0);
     EXPECT_EQ(OvNumberText::LeadingDouble("12345e-330"), 0.0);
     EXPECT_EQ(OvNumberText::LeadingDouble("0.01e311"), HUGE_VAL);
+    EXPECT_EQ(OvNumberText::LeadingDouble("1e99999999999999999999"), HUGE_VAL);
+    EXPECT_EQ(OvNumberText::LeadingDouble("1e-99999999999999999999"), 0.0);
 }
 
 struct DoubleTextCase {
