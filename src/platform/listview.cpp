@@ -1,0 +1,126 @@
+#include "listview.h"
+
+#include <QHeaderView>
+
+ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    setColumnCount(0);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &ListView::SelectionChanged);
+}
+
+int ListView::AddColumn(const QString& title, int width) {
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    headerItem()->setText(column, title);
+    SetColumnWidth(column, width);
+    return column;
+}
+
+void ListView::ClearColumns() {
+    ClearRows();
+    setColumnCount(0);
+}
+
+int ListView::ColumnCount() const {
+    return columnCount();
+}
+
+QString ListView::ColumnTitle(int column) const {
+    return headerItem()->text(column);
+}
+
+int ListView::ColumnWidth(int column) const {
+    return isColumnHidden(column) ? 0 : columnWidth(column);
+}
+
+void ListView::SetColumnWidth(int column, int width) {
+    header()->setSectionResizeMode(column, QHeaderView::Interactive);
+    setColumnHidden(column, width == HiddenWidth);
+    if (width == HiddenWidth) return;
+    if (width == HeaderWidth) width = header()->sectionSizeHint(column);
+    setColumnWidth(column, width);
+}
+
+QTreeWidgetItem* ListView::AddRow(const QStringList& cells) {
+    auto* item = new QTreeWidgetItem(this, cells);
+    return item;
+}
+
+void ListView::ClearRows() {
+    // Rows that go are not told as deselected: there is no row left to tell.
+    lastSelected_ = nullptr;
+    const QSignalBlocker blocker(this);
+    clear();
+}
+
+int ListView::RowCount() const {
+    return topLevelItemCount();
+}
+
+QTreeWidgetItem* ListView::Row(int index) const {
+    return topLevelItem(index);
+}
+
+int ListView::RowIndex(const QTreeWidgetItem* item) const {
+    return indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+}
+
+QString ListView::Cell(const QTreeWidgetItem* item, int column) {
+    return item->text(column);
+}
+
+QStringList ListView::RowCells(const QTreeWidgetItem* item) const {
+    QStringList cells;
+    for (int column = 0; column < columnCount(); ++column) cells.append(item->text(column));
+    return cells;
+}
+
+QTreeWidgetItem* ListView::Selected() const {
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    return items.isEmpty() ? nullptr : items.first();
+}
+
+int ListView::SelectedIndex() const {
+    const QTreeWidgetItem* item = Selected();
+    return item ? RowIndex(item) : -1;
+}
+
+void ListView::SelectRow(int index) {
+    QTreeWidgetItem* item = Row(index);
+    if (!item) {
+        clearSelection();
+        return;
+    }
+    setCurrentItem(item);
+    item->setSelected(true);
+    scrollToItem(item);
+}
+
+void ListView::SetGridLines(bool on) {
+    gridLines_ = on;
+    setStyleSheet(on ? QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
+                                      "border-bottom: 1px solid palette(mid); }")
+                     : QString());
+}
+
+void ListView::SelectionChanged() {
+    QTreeWidgetItem* now = Selected();
+    if (now == lastSelected_) return;
+    QTreeWidgetItem* before = lastSelected_;
+    lastSelected_ = now;
+    if (before && RowIndex(before) >= 0) Tell(before, false);
+    if (now) Tell(now, true);
+}
+
+void ListView::Tell(QTreeWidgetItem* item, bool selected) {
+    if (onSelectItem_) onSelectItem_(this, item, selected);
+    emit ItemSelected(item, selected);
+}
