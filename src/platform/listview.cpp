@@ -13,6 +13,8 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(0);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    // Pages give narrow widths on purpose; the style's minimum would widen them.
+    header()->setMinimumSectionSize(1);
     connect(this, &QTreeWidget::itemSelectionChanged, this, &ListView::SelectionChanged);
 }
 
