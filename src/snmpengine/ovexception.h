@@ -13,6 +13,9 @@ public:
     // A text that had to be a decimal number and is not. The library's
     // tables have no code for it; it sits outside all their ranges.
     static constexpr int32_t ConversionError = -600;
+    // A page built with settings its controls cannot take: a fault of the
+    // page's definition, raised while the page is built.
+    static constexpr int32_t PageSetupError = -601;
 
     int32_t Code() const noexcept { return code_; }
     std::string Text() const { return what(); }
