@@ -8,14 +8,17 @@
 
 namespace {
 
-const OvOptionDef kOtherSnmpIpSnmpIpxSnmpIpIpxOptions[] = {{1, "other"}, {2, "snmp-ip"}, {3, "snmp-ipx"}, {4, "snmp-ip-ipx"}, {}};
+const OvOptionDef kOtherSnmpIpSnmpIpxSnmpIpIpxOptions[] = {{1, "other"}, {2, "snmp-ip"}, {3, "snmp-ipx"},
+    {4, "snmp-ip-ipx"}, {}};
 const OvOptionList OptOtherSnmpIpSnmpIpxSnmpIpIpx(kOtherSnmpIpSnmpIpxSnmpIpIpxOptions, OvOptionList::IntegerValues);
 const OvOptionDef kOtherInUseNotInUseOptions[] = {{1, "other"}, {2, "in-use"}, {3, "not-in-use"}, {}};
 const OvOptionList OptOtherInUseNotInUse(kOtherInUseNotInUseOptions, OvOptionList::IntegerValues);
 const OvOptionDef kNotSupportedSupportedOptions[] = {{0, "not-supported"}, {1, "supported"}, {}};
 const OvOptionList OptNotSupportedSupported(kNotSupportedSupportedOptions, OvOptionList::IntegerValues);
-const OvOptionDef kOtherStandardProprietaryExperimentOptions[] = {{1, "other"}, {2, "standard"}, {3, "proprietary"}, {4, "experiment"}, {}};
-const OvOptionList OptOtherStandardProprietaryExperiment(kOtherStandardProprietaryExperimentOptions, OvOptionList::IntegerValues);
+const OvOptionDef kOtherStandardProprietaryExperimentOptions[] = {{1, "other"}, {2, "standard"}, {3, "proprietary"},
+    {4, "experiment"}, {}};
+const OvOptionList OptOtherStandardProprietaryExperiment(kOtherStandardProprietaryExperimentOptions,
+                                                         OvOptionList::IntegerValues);
 const OvOptionDef kConsoleOptions[] = {{2, "console"}, {}};
 const OvOptionList OptConsole(kConsoleOptions, OvOptionList::IntegerValues);
 const OvOptionDef kWarmStartNoResetOptions[] = {{3, "warm-start"}, {4, "no-reset"}, {}};
@@ -30,27 +33,37 @@ const OvOptionDef kStopbits1Stopbits2Options[] = {{2, "stopbits-1"}, {3, "stopbi
 const OvOptionList OptStopbits1Stopbits2(kStopbits1Stopbits2Options, OvOptionList::IntegerValues);
 const OvOptionDef kNoneOddEvenOptions[] = {{1, "none"}, {2, "odd"}, {3, "even"}, {}};
 const OvOptionList OptNoneOddEven(kNoneOddEvenOptions, OvOptionList::IntegerValues);
-const OvOptionDef kBaudRateOptions[] = {{2, "baudRate-2400"}, {3, "baudRate-9600"}, {4, "baudRate-19200"}, {5, "baudRate-38400"}, {6, "baudRate-57200"}, {7, "baudRate-115200"}, {}};
+const OvOptionDef kBaudRateOptions[] = {{2, "baudRate-2400"}, {3, "baudRate-9600"}, {4, "baudRate-19200"},
+    {5, "baudRate-38400"}, {6, "baudRate-57200"}, {7, "baudRate-115200"}, {}};
 const OvOptionList OptBaudRate(kBaudRateOptions, OvOptionList::IntegerValues);
-const OvOptionDef kLogoutTimeOptions[] = {{1, "never"}, {2, "two-minutes"}, {3, "five-minutes"}, {4, "ten-minutes"}, {5, "fifteen-minutes"}, {}};
+const OvOptionDef kLogoutTimeOptions[] = {{1, "never"}, {2, "two-minutes"}, {3, "five-minutes"}, {4, "ten-minutes"},
+    {5, "fifteen-minutes"}, {}};
 const OvOptionList OptLogoutTime(kLogoutTimeOptions, OvOptionList::IntegerValues);
-const OvOptionDef kTimeIntervalOnDemandLogTriggerOptions[] = {{1, "time-interval"}, {2, "on-demand"}, {3, "log-trigger"}, {}};
-const OvOptionList OptTimeIntervalOnDemandLogTrigger(kTimeIntervalOnDemandLogTriggerOptions, OvOptionList::IntegerValues);
+const OvOptionDef kTimeIntervalOnDemandLogTriggerOptions[] = {{1, "time-interval"}, {2, "on-demand"},
+    {3, "log-trigger"}, {}};
+const OvOptionList OptTimeIntervalOnDemandLogTrigger(kTimeIntervalOnDemandLogTriggerOptions,
+                                                     OvOptionList::IntegerValues);
 const OvOptionDef kSuccessFailedInProcessingOptions[] = {{1, "success"}, {2, "failed"}, {3, "in-processing"}, {}};
 const OvOptionList OptSuccessFailedInProcessing(kSuccessFailedInProcessingOptions, OvOptionList::IntegerValues);
-const OvOptionDef kFastEthernetGigaEthernetOtherOptions[] = {{0, "fastEthernet"}, {1, "gigaEthernet"}, {2, "other"}, {}};
+const OvOptionDef kFastEthernetGigaEthernetOtherOptions[] = {{0, "fastEthernet"}, {1, "gigaEthernet"}, {2, "other"},
+    {}};
 const OvOptionList OptFastEthernetGigaEthernetOther(kFastEthernetGigaEthernetOtherOptions, OvOptionList::IntegerValues);
 const OvOptionDef kLinkDownLinkUpOtherOptions[] = {{0, "link-down"}, {1, "link-up"}, {2, "other"}, {}};
 const OvOptionList OptLinkDownLinkUpOther(kLinkDownLinkUpOtherOptions, OvOptionList::IntegerValues);
-const OvOptionDef kPairStatusOptions[] = {{0, "ok"}, {1, "open"}, {2, "short"}, {3, "open-short"}, {4, "crosstalk"}, {5, "unknown"}, {6, "count"}, {7, "no-cable"}, {8, "other"}, {}};
+const OvOptionDef kPairStatusOptions[] = {{0, "ok"}, {1, "open"}, {2, "short"}, {3, "open-short"}, {4, "crosstalk"},
+    {5, "unknown"}, {6, "count"}, {7, "no-cable"}, {8, "other"}, {}};
 const OvOptionList OptPairStatus(kPairStatusOptions, OvOptionList::IntegerValues);
 const OvOptionDef kActionProcessingOtherOptions[] = {{1, "action"}, {2, "processing"}, {3, "other"}, {}};
 const OvOptionList OptActionProcessingOther(kActionProcessingOtherOptions, OvOptionList::IntegerValues);
-const OvOptionDef kCableDiagnosticsStatusOptions[] = {{1, "not-run"}, {2, "processing"}, {3, "last-test-ok"}, {4, "last-test-failed"}, {}};
+const OvOptionDef kCableDiagnosticsStatusOptions[] = {{1, "not-run"}, {2, "processing"}, {3, "last-test-ok"},
+    {4, "last-test-failed"}, {}};
 const OvOptionList OptCableDiagnosticsStatus(kCableDiagnosticsStatusOptions, OvOptionList::IntegerValues);
 const OvOptionDef kIpv4Ipv6DnsOptions[] = {{1, "ipv4"}, {2, "ipv6"}, {16, "dns"}, {}};
 const OvOptionList OptIpv4Ipv6Dns(kIpv4Ipv6DnsOptions, OvOptionList::IntegerValues);
-const OvOptionDef kHistoryStatusOptions[] = {{1, "responseReceived"}, {2, "unknown"}, {3, "internalError"}, {4, "requestTimedOut"}, {5, "unknownDestinationAddress"}, {6, "noRouteToTarget"}, {7, "interfaceInactiveToTarget"}, {8, "arpFailure"}, {9, "maxConcurrentLimitReached"}, {10, "unableToResolveDnsName"}, {11, "invalidHostAddress"}, {}};
+const OvOptionDef kHistoryStatusOptions[] = {{1, "responseReceived"}, {2, "unknown"}, {3, "internalError"},
+    {4, "requestTimedOut"}, {5, "unknownDestinationAddress"}, {6, "noRouteToTarget"}, {7, "interfaceInactiveToTarget"},
+    {8, "arpFailure"}, {9, "maxConcurrentLimitReached"}, {10, "unableToResolveDnsName"}, {11, "invalidHostAddress"},
+    {}};
 const OvOptionList OptHistoryStatus(kHistoryStatusOptions, OvOptionList::IntegerValues);
 
 constexpr OvSNMPVarDef kAgentManagementBasicInformation[] = {
@@ -171,7 +184,8 @@ constexpr OvSNMPVarDef kSMTPInformationTable[] = {
 constexpr OvSNMPVarDef kSMTPMailReceiverTable[] = {
     {VENDOR_ARC ".12.29.3.1.1.1", "SMTP Mail Receiver Address Index", SYN_INTEGER, ACC_NOTACCESS},
     {VENDOR_ARC ".12.29.3.1.1.2", "SMTP Mail Receiver Address", SYN_DISPLAYSTR, ACC_READWRITE},
-    {VENDOR_ARC ".12.29.3.1.1.3", "SMTP Mail Receiver Address State", SYN_INTEGER, ACC_READWRITE, &OptActiveCreateAndGoDestroy},
+    {VENDOR_ARC ".12.29.3.1.1.3", "SMTP Mail Receiver Address State", SYN_INTEGER, ACC_READWRITE,
+     &OptActiveCreateAndGoDestroy},
     {},
 };
 constexpr OvSNMPVarDef kCableDiagnostics[] = {

@@ -8,7 +8,8 @@
 
 namespace {
 
-const OvOptionDef kBridgeTypeOptions[] = {{1, "unknown"}, {2, "transparent-only"}, {3, "sourceroute-only"}, {4, "srt"}, {}};
+const OvOptionDef kBridgeTypeOptions[] = {{1, "unknown"}, {2, "transparent-only"}, {3, "sourceroute-only"}, {4, "srt"},
+    {}};
 const OvOptionList OptBridgeType(kBridgeTypeOptions, OvOptionList::IntegerValues);
 const OvOptionDef kCistMstiOptions[] = {{0, "cist"}, {1, "msti"}, {}};
 const OvOptionList OptCistMsti(kCistMstiOptions, OvOptionList::IntegerValues);
@@ -16,9 +17,11 @@ const OvOptionDef kTrue1False2Auto3Options[] = {{1, "true"}, {2, "false"}, {3, "
 const OvOptionList OptTrue1False2Auto3(kTrue1False2Auto3Options, OvOptionList::IntegerValues);
 const OvOptionDef kTrue0False1Auto2Options[] = {{0, "true"}, {1, "false"}, {2, "auto"}, {}};
 const OvOptionList OptTrue0False1Auto2(kTrue0False1Auto2Options, OvOptionList::IntegerValues);
-const OvOptionDef kPortMSTPInformationStatusOptions[] = {{1, "other"}, {2, "disabled"}, {3, "discarding"}, {4, "learning"}, {5, "forwarding"}, {6, "broken"}, {7, "no-stp-enabled"}, {8, "err-disabled"}, {}};
+const OvOptionDef kPortMSTPInformationStatusOptions[] = {{1, "other"}, {2, "disabled"}, {3, "discarding"},
+    {4, "learning"}, {5, "forwarding"}, {6, "broken"}, {7, "no-stp-enabled"}, {8, "err-disabled"}, {}};
 const OvOptionList OptPortMSTPInformationStatus(kPortMSTPInformationStatusOptions, OvOptionList::IntegerValues);
-const OvOptionDef kRoleOptions[] = {{0, "disable"}, {1, "alternate"}, {2, "backup"}, {3, "root"}, {4, "designated"}, {5, "master"}, {6, "nonstp"}, {7, "loopback"}, {}};
+const OvOptionDef kRoleOptions[] = {{0, "disable"}, {1, "alternate"}, {2, "backup"}, {3, "root"}, {4, "designated"},
+    {5, "master"}, {6, "nonstp"}, {7, "loopback"}, {}};
 const OvOptionList OptRole(kRoleOptions, OvOptionList::IntegerValues);
 
 constexpr OvSNMPVarDef kBridgeInformation[] = {

@@ -8,19 +8,25 @@
 
 namespace {
 
-const OvOptionDef kSystemRebootOptions[] = {{1, "other"}, {2, "reboot"}, {3, "save-config-and-reboot"}, {4, "reboot-and-load-factory-default-config"}, {}};
+const OvOptionDef kSystemRebootOptions[] = {{1, "other"}, {2, "reboot"}, {3, "save-config-and-reboot"},
+    {4, "reboot-and-load-factory-default-config"}, {}};
 const OvOptionList OptSystemReboot(kSystemRebootOptions, OvOptionList::IntegerValues);
 const OvOptionDef kNormalActiveOptions[] = {{1, "normal"}, {2, "active"}, {}};
 const OvOptionList OptNormalActive(kNormalActiveOptions, OvOptionList::IntegerValues);
 const OvOptionDef kOtherLinkPassLinkFailOptions[] = {{1, "other"}, {2, "link-pass"}, {3, "link-fail"}, {}};
 const OvOptionList OptOtherLinkPassLinkFail(kOtherLinkPassLinkFailOptions, OvOptionList::IntegerValues);
-const OvOptionDef kNwayStatusOptions[] = {{1, "auto"}, {2, "half-10Mbps"}, {3, "full-10Mbps"}, {4, "half-100Mbps"}, {5, "full-100Mbps"}, {6, "half-1Gigabps"}, {7, "full-1Gigabps"}, {}};
+const OvOptionDef kNwayStatusOptions[] = {{1, "auto"}, {2, "half-10Mbps"}, {3, "full-10Mbps"}, {4, "half-100Mbps"},
+    {5, "full-100Mbps"}, {6, "half-1Gigabps"}, {7, "full-1Gigabps"}, {}};
 const OvOptionList OptNwayStatus(kNwayStatusOptions, OvOptionList::IntegerValues);
 const OvOptionDef kCopperFiberOptions[] = {{100, "copper"}, {101, "fiber"}, {}};
 const OvOptionList OptCopperFiber(kCopperFiberOptions, OvOptionList::IntegerValues);
-const OvOptionDef kNwayStateOptions[] = {{1, "nway-auto"}, {2, "nway-disabled-10Mbps-Half"}, {3, "nway-disabled-10Mbps-Full"}, {4, "nway-disabled-100Mbps-Half"}, {5, "nway-disabled-100Mbps-Full"}, {7, "nway-disabled-1Gigabps-Full"}, {8, "nway-disabled-1Gigabps-Full-Master"}, {9, "nway-disabled-1Gigabps-Full-Slave"}, {}};
+const OvOptionDef kNwayStateOptions[] = {{1, "nway-auto"}, {2, "nway-disabled-10Mbps-Half"},
+    {3, "nway-disabled-10Mbps-Full"}, {4, "nway-disabled-100Mbps-Half"}, {5, "nway-disabled-100Mbps-Full"},
+    {7, "nway-disabled-1Gigabps-Full"}, {8, "nway-disabled-1Gigabps-Full-Master"},
+    {9, "nway-disabled-1Gigabps-Full-Slave"}, {}};
 const OvOptionList OptNwayState(kNwayStateOptions, OvOptionList::IntegerValues);
-const OvOptionDef kMulticastFilterOptions[] = {{2, "forward-unregistered-groups"}, {3, "filter-unregistered-groups"}, {}};
+const OvOptionDef kMulticastFilterOptions[] = {{2, "forward-unregistered-groups"}, {3, "filter-unregistered-groups"},
+    {}};
 const OvOptionList OptMulticastFilter(kMulticastFilterOptions, OvOptionList::IntegerValues);
 const OvOptionDef kAutoNormalCrossOtherOptions[] = {{1, "auto"}, {2, "normal"}, {3, "cross"}, {4, "other"}, {}};
 const OvOptionList OptAutoNormalCrossOther(kAutoNormalCrossOtherOptions, OvOptionList::IntegerValues);
@@ -32,8 +38,10 @@ const OvOptionDef kStpLbdStormControlOptions[] = {{1, "stp-lbd"}, {2, "storm-con
 const OvOptionList OptStpLbdStormControl(kStpLbdStormControlOptions, OvOptionList::IntegerValues);
 const OvOptionDef kModeOptions[] = {{2, "permanent"}, {3, "deleteOnTimeout"}, {4, "deleteOnReset"}, {}};
 const OvOptionList OptMode(kModeOptions, OvOptionList::IntegerValues);
-const OvOptionDef kMacSourceMacDestinationMacSourceDestOptions[] = {{2, "mac-source"}, {3, "mac-destination"}, {4, "mac-source-dest"}, {}};
-const OvOptionList OptMacSourceMacDestinationMacSourceDest(kMacSourceMacDestinationMacSourceDestOptions, OvOptionList::IntegerValues);
+const OvOptionDef kMacSourceMacDestinationMacSourceDestOptions[] = {{2, "mac-source"}, {3, "mac-destination"},
+    {4, "mac-source-dest"}, {}};
+const OvOptionList OptMacSourceMacDestinationMacSourceDest(kMacSourceMacDestinationMacSourceDestOptions,
+                                                           OvOptionList::IntegerValues);
 const OvOptionDef kActivePassiveOptions[] = {{1, "active"}, {2, "passive"}, {}};
 const OvOptionList OptActivePassive(kActivePassiveOptions, OvOptionList::IntegerValues);
 const OvOptionDef kStrictWeightfairNoneOptions[] = {{1, "strict"}, {2, "weightfair"}, {3, "none"}, {}};
@@ -48,7 +56,8 @@ const OvOptionDef kReplaceDropKeepOptions[] = {{1, "replace"}, {2, "drop"}, {3, 
 const OvOptionList OptReplaceDropKeep(kReplaceDropKeepOptions, OvOptionList::IntegerValues);
 const OvOptionDef kDefaultUserDefinedOptions[] = {{1, "default"}, {2, "user-defined"}, {}};
 const OvOptionList OptDefaultUserDefined(kDefaultUserDefinedOptions, OvOptionList::IntegerValues);
-const OvOptionDef kDisableEthernet8021PMACBasedOptions[] = {{1, "disable"}, {2, "Ethernet 802.1P"}, {3, "MAC-Based"}, {}};
+const OvOptionDef kDisableEthernet8021PMACBasedOptions[] = {{1, "disable"}, {2, "Ethernet 802.1P"}, {3, "MAC-Based"},
+    {}};
 const OvOptionList OptDisableEthernet8021PMACBased(kDisableEthernet8021PMACBasedOptions, OvOptionList::IntegerValues);
 const OvOptionDef kDisableTosDscpOptions[] = {{1, "disable"}, {2, "tos"}, {3, "dscp"}, {}};
 const OvOptionList OptDisableTosDscp(kDisableTosDscpOptions, OvOptionList::IntegerValues);
@@ -56,8 +65,10 @@ const OvOptionDef kValidInvalidOptions[] = {{1, "valid"}, {2, "invalid"}, {}};
 const OvOptionList OptValidInvalid(kValidInvalidOptions, OvOptionList::IntegerValues);
 const OvOptionDef kNoneAddDeleteOptions[] = {{1, "none"}, {2, "add"}, {3, "delete"}, {}};
 const OvOptionList OptNoneAddDelete(kNoneAddDeleteOptions, OvOptionList::IntegerValues);
-const OvOptionDef kNoneStormOccurredStormClearedBothOptions[] = {{1, "none"}, {2, "stormOccurred"}, {3, "stormCleared"}, {4, "both"}, {}};
-const OvOptionList OptNoneStormOccurredStormClearedBoth(kNoneStormOccurredStormClearedBothOptions, OvOptionList::IntegerValues);
+const OvOptionDef kNoneStormOccurredStormClearedBothOptions[] = {{1, "none"}, {2, "stormOccurred"}, {3, "stormCleared"},
+    {4, "both"}, {}};
+const OvOptionList OptNoneStormOccurredStormClearedBoth(kNoneStormOccurredStormClearedBothOptions,
+                                                        OvOptionList::IntegerValues);
 const OvOptionDef kShutdownDropOptions[] = {{1, "shutdown"}, {2, "drop"}, {}};
 const OvOptionList OptShutdownDrop(kShutdownDropOptions, OvOptionList::IntegerValues);
 const OvOptionDef kNormalLoopErrorOptions[] = {{1, "normal"}, {2, "loop"}, {3, "error"}, {}};
@@ -69,12 +80,14 @@ const OvOptionList OptOtherDisableEnable(kOtherDisableEnableOptions, OvOptionLis
 const OvOptionDef kVersion1Version2Options[] = {{1, "version-1"}, {2, "version-2"}, {}};
 const OvOptionList OptVersion1Version2(kVersion1Version2Options, OvOptionList::IntegerValues);
 const OvOptionDef kDenyNextPortDenyLowPriorityPortOptions[] = {{1, "denyNextPort"}, {2, "denyLowPriorityPort"}, {}};
-const OvOptionList OptDenyNextPortDenyLowPriorityPort(kDenyNextPortDenyLowPriorityPortOptions, OvOptionList::IntegerValues);
+const OvOptionList OptDenyNextPortDenyLowPriorityPort(kDenyNextPortDenyLowPriorityPortOptions,
+                                                      OvOptionList::IntegerValues);
 const OvOptionDef kNormalPoeOptions[] = {{1, "normal"}, {2, "poe"}, {}};
 const OvOptionList OptNormalPoe(kNormalPoeOptions, OvOptionList::IntegerValues);
 const OvOptionDef kCriticalHighLowOptions[] = {{1, "critical"}, {2, "high"}, {3, "low"}, {}};
 const OvOptionList OptCriticalHighLow(kCriticalHighLowOptions, OvOptionList::IntegerValues);
-const OvOptionDef kPowerLimitOptions[] = {{1, "class0"}, {2, "class1"}, {3, "class2"}, {4, "class3"}, {5, "user-defined"}, {}};
+const OvOptionDef kPowerLimitOptions[] = {{1, "class0"}, {2, "class1"}, {3, "class2"}, {4, "class3"},
+    {5, "user-defined"}, {}};
 const OvOptionList OptPowerLimit(kPowerLimitOptions, OvOptionList::IntegerValues);
 const OvOptionDef kOnOffErrorOptions[] = {{1, "on"}, {2, "off"}, {3, "error"}, {}};
 const OvOptionList OptOnOffError(kOnOffErrorOptions, OvOptionList::IntegerValues);
@@ -96,7 +109,8 @@ constexpr OvSNMPVarDef kDeviceControl[] = {
     {VENDOR_ARC ".11.63.11.2.1.2.22", "LLDP State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
     {VENDOR_ARC ".11.63.11.2.1.2.23", "LLDP Forward Message State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
     {VENDOR_ARC ".11.63.11.2.1.2.24", "Asymmetric VLAN State", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
-    {VENDOR_ARC ".11.63.11.2.1.2.25", "IGMP Snooping Multicast VLAN State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
+    {VENDOR_ARC ".11.63.11.2.1.2.25", "IGMP Snooping Multicast VLAN State", SYN_INTEGER, ACC_READWRITE,
+     &OptEnabledDisabled},
     {VENDOR_ARC ".11.63.11.2.1.2.26", "VLAN Trunk State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
     {},
 };
@@ -141,7 +155,8 @@ constexpr OvSNMPVarDef kPortSecurityControl[] = {
 constexpr OvSNMPVarDef kTrunkBasicInformation[] = {
     {VENDOR_ARC ".11.63.11.2.4.1", "Port Trunk Max Entries", SYN_INTEGER, ACC_READONLY},
     {VENDOR_ARC ".11.63.11.2.4.2", "Port Trunk Max Port Members", SYN_INTEGER, ACC_READONLY},
-    {VENDOR_ARC ".11.63.11.2.4.4", "Trunk Algorithm", SYN_INTEGER, ACC_READWRITE, &OptMacSourceMacDestinationMacSourceDest},
+    {VENDOR_ARC ".11.63.11.2.4.4", "Trunk Algorithm", SYN_INTEGER, ACC_READWRITE,
+     &OptMacSourceMacDestinationMacSourceDest},
     {},
 };
 constexpr OvSNMPVarDef kTrunkLACPPortTable[] = {
@@ -155,7 +170,8 @@ constexpr OvSNMPVarDef kTrunkVLANTable[] = {
     {},
 };
 constexpr OvSNMPVarDef kQoSSchedulingMechanismControl[] = {
-    {VENDOR_ARC ".11.63.11.2.3.5", "QoS Scheduling Mechanism Control", SYN_INTEGER, ACC_READWRITE, &OptStrictWeightfairNone},
+    {VENDOR_ARC ".11.63.11.2.3.5", "QoS Scheduling Mechanism Control", SYN_INTEGER, ACC_READWRITE,
+     &OptStrictWeightfairNone},
     {},
 };
 constexpr OvSNMPVarDef kBandwidthControlTable[] = {
@@ -169,7 +185,8 @@ constexpr OvSNMPVarDef kBandwidthControlTable[] = {
 constexpr OvSNMPVarDef kSchedulingTable[] = {
     {VENDOR_ARC ".11.63.11.2.3.2.1.1", "QoS Scheduling Class Index", SYN_INTEGER, ACC_NOTACCESS},
     {VENDOR_ARC ".11.63.11.2.3.2.1.4", "QoS Scheduling Max Weight", SYN_INTEGER, ACC_READWRITE},
-    {VENDOR_ARC ".11.63.11.2.3.2.1.5", "QoS Scheduling Mechanism", SYN_INTEGER, ACC_READONLY, &OptStrictRoundrobinWeightfair},
+    {VENDOR_ARC ".11.63.11.2.3.2.1.5", "QoS Scheduling Mechanism", SYN_INTEGER, ACC_READONLY,
+     &OptStrictRoundrobinWeightfair},
     {},
 };
 constexpr OvSNMPVarDef kDot1pUserPriorityTable[] = {
@@ -201,8 +218,10 @@ constexpr OvSNMPVarDef kIGMPControlTable[] = {
     {VENDOR_ARC ".11.63.11.2.7.3.1.10", "Current State", SYN_INTEGER, ACC_READONLY, &OptQuerierNonQuerier},
     {VENDOR_ARC ".11.63.11.2.7.3.1.11", "Control State", SYN_INTEGER, ACC_READWRITE, &OptDisableEnable},
     {VENDOR_ARC ".11.63.11.2.7.3.1.12", "Fast Leave", SYN_INTEGER, ACC_READWRITE, &OptDisableEnable},
-    {VENDOR_ARC ".11.63.11.2.7.3.1.13", "Dynamic IP Multicast VLAN State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
-    {VENDOR_ARC ".11.63.11.2.7.3.1.14", "Dynamic IP Multicast VLAN Age", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
+    {VENDOR_ARC ".11.63.11.2.7.3.1.13", "Dynamic IP Multicast VLAN State", SYN_INTEGER, ACC_READWRITE,
+     &OptEnabledDisabled},
+    {VENDOR_ARC ".11.63.11.2.7.3.1.14", "Dynamic IP Multicast VLAN Age", SYN_INTEGER, ACC_READWRITE,
+     &OptEnabledDisabled},
     {},
 };
 constexpr OvSNMPVarDef kIGMPQueryInformation[] = {
@@ -256,7 +275,8 @@ constexpr OvSNMPVarDef kDHCPRelayManagement[] = {
     {VENDOR_ARC ".12.42.3.2.1", "DHCP Relay Option 82 State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
     {VENDOR_ARC ".12.42.3.2.2", "DHCP Relay Option 82 Check State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
     {VENDOR_ARC ".12.42.3.2.3", "DHCP Relay Option 82 Policy", SYN_INTEGER, ACC_READWRITE, &OptReplaceDropKeep},
-    {VENDOR_ARC ".12.42.3.2.4", "DHCP Relay Option 82 Remote ID Type", SYN_INTEGER, ACC_READWRITE, &OptDefaultUserDefined},
+    {VENDOR_ARC ".12.42.3.2.4", "DHCP Relay Option 82 Remote ID Type", SYN_INTEGER, ACC_READWRITE,
+     &OptDefaultUserDefined},
     {VENDOR_ARC ".12.42.3.2.5", "DHCP Relay Option 82 Remote ID", SYN_DISPLAYSTR, ACC_READWRITE},
     {},
 };
@@ -266,13 +286,15 @@ constexpr OvSNMPVarDef kDHCPLocalRelayState[] = {
 };
 constexpr OvSNMPVarDef kDHCPLocalRelayVLANTable[] = {
     {VENDOR_ARC ".11.63.11.2.24.2.1.1", "DHCP Local Relay VLAN ID", SYN_INTEGER, ACC_NOTACCESS},
-    {VENDOR_ARC ".11.63.11.2.24.2.1.2", "DHCP Local Relay VLAN State", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
+    {VENDOR_ARC ".11.63.11.2.24.2.1.2", "DHCP Local Relay VLAN State", SYN_INTEGER, ACC_READWRITE,
+     &OptDisabled2Enabled3},
     {},
 };
 constexpr OvSNMPVarDef kCoSPriorityTable[] = {
     {VENDOR_ARC ".11.63.11.2.17.3.1.1.1", "CoS Priority Port", SYN_INTEGER, ACC_NOTACCESS},
     {VENDOR_ARC ".11.63.11.2.17.3.1.1.2", "CoS Priority Port PRI", SYN_INTEGER, ACC_READWRITE, &OptDisableEnable},
-    {VENDOR_ARC ".11.63.11.2.17.3.1.1.3", "CoS Priority Ether PRI", SYN_INTEGER, ACC_READWRITE, &OptDisableEthernet8021PMACBased},
+    {VENDOR_ARC ".11.63.11.2.17.3.1.1.3", "CoS Priority Ether PRI", SYN_INTEGER, ACC_READWRITE,
+     &OptDisableEthernet8021PMACBased},
     {VENDOR_ARC ".11.63.11.2.17.3.1.1.4", "CoS Priority IP PRI", SYN_INTEGER, ACC_READWRITE, &OptDisableTosDscp},
     {VENDOR_ARC ".11.63.11.2.17.3.1.1.5", "CoS Priority None", SYN_INTEGER, ACC_READWRITE, &OptValidInvalid},
     {},
@@ -322,7 +344,8 @@ constexpr OvSNMPVarDef kMulticastFilterPortMaxGroupTable[] = {
     {},
 };
 constexpr OvSNMPVarDef kPacketStormControl[] = {
-    {VENDOR_ARC ".12.25.1.2", "Packet Storm Trap Control", SYN_INTEGER, ACC_READWRITE, &OptNoneStormOccurredStormClearedBoth},
+    {VENDOR_ARC ".12.25.1.2", "Packet Storm Trap Control", SYN_INTEGER, ACC_READWRITE,
+     &OptNoneStormOccurredStormClearedBoth},
     {},
 };
 constexpr OvSNMPVarDef kPacketStormControlTable[] = {
@@ -365,7 +388,8 @@ constexpr OvSNMPVarDef kLoopDetectControl[] = {
 constexpr OvSNMPVarDef kLoopDetectPortTable[] = {
     {VENDOR_ARC ".11.63.11.2.21.2.1.1.1", "Loop Detect Port Index", SYN_INTEGER, ACC_NOTACCESS},
     {VENDOR_ARC ".11.63.11.2.21.2.1.1.2", "Loop Detect Port State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
-    {VENDOR_ARC ".11.63.11.2.21.2.1.1.4", "Loop Detect Port Loop Status", SYN_INTEGER, ACC_READONLY, &OptNormalLoopError},
+    {VENDOR_ARC ".11.63.11.2.21.2.1.1.4", "Loop Detect Port Loop Status", SYN_INTEGER, ACC_READONLY,
+     &OptNormalLoopError},
     {},
 };
 constexpr OvSNMPVarDef kAggregatorTable[] = {
@@ -409,7 +433,8 @@ constexpr OvSNMPVarDef kMLDSnoopingControl[] = {
 };
 constexpr OvSNMPVarDef kPoESystemControl[] = {
     {VENDOR_ARC ".12.24.1.1", "PoE System Power Limit", SYN_INTEGER, ACC_READWRITE},
-    {VENDOR_ARC ".12.24.1.2", "PoE System Power Disconnect Method", SYN_INTEGER, ACC_READWRITE, &OptDenyNextPortDenyLowPriorityPort},
+    {VENDOR_ARC ".12.24.1.2", "PoE System Power Disconnect Method", SYN_INTEGER, ACC_READWRITE,
+     &OptDenyNextPortDenyLowPriorityPort},
     {VENDOR_ARC ".12.24.1.4", "PoE System LED Mode", SYN_INTEGER, ACC_READWRITE, &OptNormalPoe},
     {},
 };

@@ -8,14 +8,26 @@
 
 namespace {
 
-const OvOptionDef kLocalPortIDSubtypeOptions[] = {{1, "interfaceAlias"}, {2, "portComponent"}, {3, "macAddress"}, {4, "networkAddress"}, {5, "interfaceName"}, {6, "agentCircuitId"}, {7, "local"}, {}};
+const OvOptionDef kLocalPortIDSubtypeOptions[] = {{1, "interfaceAlias"}, {2, "portComponent"}, {3, "macAddress"},
+    {4, "networkAddress"}, {5, "interfaceName"}, {6, "agentCircuitId"}, {7, "local"}, {}};
 const OvOptionList OptLocalPortIDSubtype(kLocalPortIDSubtypeOptions, OvOptionList::IntegerValues);
-const OvOptionDef kLocalManagementAddressSubtypeOptions[] = {{0, "other"}, {1, "IPv4"}, {2, "IPv6"}, {3, "nsap"}, {4, "hdlc"}, {5, "bbn1822"}, {6, "all802"}, {7, "e163"}, {8, "e164"}, {9, "f69"}, {10, "x121"}, {11, "ipx"}, {12, "appleTalk"}, {13, "decnetIV"}, {14, "banyanVines"}, {15, "e164withNsap"}, {16, "dns"}, {17, "distinguishedName"}, {18, "asNumber"}, {19, "xtpOverIPv4"}, {20, "xtpOverIPv6"}, {21, "xtpNativeModeXTP"}, {22, "fibreChannelWWPN"}, {23, "fibreChannelWWNN"}, {24, "gwid"}, {25, "afi"}, {65535, "reserved"}, {}};
+const OvOptionDef kLocalManagementAddressSubtypeOptions[] = {{0, "other"}, {1, "IPv4"}, {2, "IPv6"}, {3, "nsap"},
+    {4, "hdlc"}, {5, "bbn1822"}, {6, "all802"}, {7, "e163"}, {8, "e164"}, {9, "f69"}, {10, "x121"}, {11, "ipx"},
+    {12, "appleTalk"}, {13, "decnetIV"}, {14, "banyanVines"}, {15, "e164withNsap"}, {16, "dns"},
+    {17, "distinguishedName"}, {18, "asNumber"}, {19, "xtpOverIPv4"}, {20, "xtpOverIPv6"}, {21, "xtpNativeModeXTP"},
+    {22, "fibreChannelWWPN"}, {23, "fibreChannelWWNN"}, {24, "gwid"}, {25, "afi"}, {65535, "reserved"}, {}};
 const OvOptionList OptLocalManagementAddressSubtype(kLocalManagementAddressSubtypeOptions, OvOptionList::IntegerValues);
-const OvOptionDef kUnknownIfIndexSystemPortNumberOptions[] = {{1, "unknown"}, {2, "ifIndex"}, {3, "systemPortNumber"}, {}};
-const OvOptionList OptUnknownIfIndexSystemPortNumber(kUnknownIfIndexSystemPortNumberOptions, OvOptionList::IntegerValues);
-const OvOptionDef kRemoteManagementAddressSubtypeOptions[] = {{0, "other"}, {1, "IPv4"}, {2, "IPv6"}, {3, "nsap"}, {4, "hdlc"}, {5, "bbn1822"}, {6, "all802"}, {7, "e163"}, {8, "e164"}, {9, "f69"}, {10, "x121"}, {11, "ipx"}, {12, "appleTalk"}, {13, "decnetIV"}, {14, "banyanVines"}, {15, "e164withNsap"}, {16, "dns"}, {17, "distinguishedName"}, {18, "asNumber"}, {19, "xtpOverIpv4"}, {20, "xtpOverIpv6"}, {21, "xtpNativeModeXTP"}, {22, "fibreChannelWWPN"}, {23, "fibreChannelWWNN"}, {24, "gwid"}, {25, "afi"}, {65535, "reserved"}, {}};
-const OvOptionList OptRemoteManagementAddressSubtype(kRemoteManagementAddressSubtypeOptions, OvOptionList::IntegerValues);
+const OvOptionDef kUnknownIfIndexSystemPortNumberOptions[] = {{1, "unknown"}, {2, "ifIndex"}, {3, "systemPortNumber"},
+    {}};
+const OvOptionList OptUnknownIfIndexSystemPortNumber(kUnknownIfIndexSystemPortNumberOptions,
+                                                     OvOptionList::IntegerValues);
+const OvOptionDef kRemoteManagementAddressSubtypeOptions[] = {{0, "other"}, {1, "IPv4"}, {2, "IPv6"}, {3, "nsap"},
+    {4, "hdlc"}, {5, "bbn1822"}, {6, "all802"}, {7, "e163"}, {8, "e164"}, {9, "f69"}, {10, "x121"}, {11, "ipx"},
+    {12, "appleTalk"}, {13, "decnetIV"}, {14, "banyanVines"}, {15, "e164withNsap"}, {16, "dns"},
+    {17, "distinguishedName"}, {18, "asNumber"}, {19, "xtpOverIpv4"}, {20, "xtpOverIpv6"}, {21, "xtpNativeModeXTP"},
+    {22, "fibreChannelWWPN"}, {23, "fibreChannelWWNN"}, {24, "gwid"}, {25, "afi"}, {65535, "reserved"}, {}};
+const OvOptionList OptRemoteManagementAddressSubtype(kRemoteManagementAddressSubtypeOptions,
+                                                     OvOptionList::IntegerValues);
 const OvOptionDef kPClassPSEPClassPDOptions[] = {{1, "pClassPSE"}, {2, "pClassPD"}, {}};
 const OvOptionList OptPClassPSEPClassPD(kPClassPSEPClassPDOptions, OvOptionList::IntegerValues);
 
@@ -64,10 +76,12 @@ constexpr OvSNMPVarDef kLldpLocalPortTable[] = {
     {},
 };
 constexpr OvSNMPVarDef kLldpLocalManagementAddressTable[] = {
-    {"1.0.8802.1.1.2.1.3.8.1.1", "Local Management Address Subtype", SYN_INTEGER, ACC_NOTACCESS, &OptLocalManagementAddressSubtype},
+    {"1.0.8802.1.1.2.1.3.8.1.1", "Local Management Address Subtype", SYN_INTEGER, ACC_NOTACCESS,
+     &OptLocalManagementAddressSubtype},
     {"1.0.8802.1.1.2.1.3.8.1.2", "Local Management Address", SYN_OCTETSTR, ACC_NOTACCESS},
     {"1.0.8802.1.1.2.1.3.8.1.3", "Local Management Address Length", SYN_INTEGER, ACC_READONLY},
-    {"1.0.8802.1.1.2.1.3.8.1.4", "Local Management Address If Subtype", SYN_INTEGER, ACC_READONLY, &OptUnknownIfIndexSystemPortNumber},
+    {"1.0.8802.1.1.2.1.3.8.1.4", "Local Management Address If Subtype", SYN_INTEGER, ACC_READONLY,
+     &OptUnknownIfIndexSystemPortNumber},
     {"1.0.8802.1.1.2.1.3.8.1.5", "Local Management Address If ID", SYN_INTEGER, ACC_READONLY},
     {"1.0.8802.1.1.2.1.3.8.1.6", "Local Management Address OID", SYN_OBJECTID, ACC_READONLY},
     {},
@@ -76,9 +90,11 @@ constexpr OvSNMPVarDef kLldpRemoteManagementAddressTable[] = {
     {" ", "Time Mark", SYN_TIMETICKS, ACC_NOTACCESS},
     {" ", "Local Port Number", SYN_INTEGER, ACC_NOTACCESS},
     {" ", "Index", SYN_INTEGER, ACC_NOTACCESS},
-    {"1.0.8802.1.1.2.1.4.2.1.1", "Remote Management Address Subtype", SYN_INTEGER, ACC_NOTACCESS, &OptRemoteManagementAddressSubtype},
+    {"1.0.8802.1.1.2.1.4.2.1.1", "Remote Management Address Subtype", SYN_INTEGER, ACC_NOTACCESS,
+     &OptRemoteManagementAddressSubtype},
     {"1.0.8802.1.1.2.1.4.2.1.2", "Remote Management Address", SYN_OCTETSTR, ACC_NOTACCESS},
-    {"1.0.8802.1.1.2.1.4.2.1.3", "Remote Management Address If Subtype", SYN_INTEGER, ACC_READONLY, &OptUnknownIfIndexSystemPortNumber},
+    {"1.0.8802.1.1.2.1.4.2.1.3", "Remote Management Address If Subtype", SYN_INTEGER, ACC_READONLY,
+     &OptUnknownIfIndexSystemPortNumber},
     {"1.0.8802.1.1.2.1.4.2.1.4", "Remote Management Address If ID", SYN_INTEGER, ACC_READONLY},
     {"1.0.8802.1.1.2.1.4.2.1.5", "Remote Management Address OID", SYN_OBJECTID, ACC_READONLY},
     {},

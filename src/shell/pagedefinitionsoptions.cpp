@@ -10,7 +10,8 @@ const OvOptionDef kOtherStartOptions[] = {{1, "other"}, {2, "start"}, {}};
 const OvOptionList OptOtherStart(kOtherStartOptions, OvOptionList::IntegerValues);
 const OvOptionDef kEnabledDisabledOptions[] = {{1, "enabled"}, {2, "disabled"}, {}};
 const OvOptionList OptEnabledDisabled(kEnabledDisabledOptions, OvOptionList::IntegerValues);
-const OvOptionDef kRowStatusOptions[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"}, {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {}};
+const OvOptionDef kRowStatusOptions[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"}, {4, "createAndGo"},
+    {5, "createAndWait"}, {6, "destroy"}, {}};
 const OvOptionList OptRowStatus(kRowStatusOptions, OvOptionList::IntegerValues);
 const OvOptionDef kNoneStartOptions[] = {{1, "none"}, {2, "start"}, {}};
 const OvOptionList OptNoneStart(kNoneStartOptions, OvOptionList::IntegerValues);

@@ -12,41 +12,62 @@ const OvOptionDef kAuthProtocolOptions[] = {{2, "authProtocolLocal"}, {4, "authP
 const OvOptionList OptAuthProtocol(kAuthProtocolOptions, OvOptionList::IntegerValues);
 const OvOptionDef kPortBaseMacBaseOptions[] = {{1, "portBase"}, {2, "macBase"}, {}};
 const OvOptionList OptPortBaseMacBase(kPortBaseMacBaseOptions, OvOptionList::IntegerValues);
-const OvOptionDef kPAEStateOptions[] = {{1, "initialize"}, {2, "disconnected"}, {3, "connecting"}, {4, "authenticating"}, {5, "authenticated"}, {6, "aborting"}, {7, "held"}, {8, "forceAuth"}, {9, "forceUnauth"}, {}};
+const OvOptionDef kPAEStateOptions[] = {{1, "initialize"}, {2, "disconnected"}, {3, "connecting"},
+    {4, "authenticating"}, {5, "authenticated"}, {6, "aborting"}, {7, "held"}, {8, "forceAuth"}, {9, "forceUnauth"},
+    {}};
 const OvOptionList OptPAEState(kPAEStateOptions, OvOptionList::IntegerValues);
-const OvOptionDef kBackendAuthStateOptions[] = {{1, "request"}, {2, "response"}, {3, "success"}, {4, "fail"}, {5, "timeout"}, {6, "idle"}, {7, "initialize"}, {}};
+const OvOptionDef kBackendAuthStateOptions[] = {{1, "request"}, {2, "response"}, {3, "success"}, {4, "fail"},
+    {5, "timeout"}, {6, "idle"}, {7, "initialize"}, {}};
 const OvOptionList OptBackendAuthState(kBackendAuthStateOptions, OvOptionList::IntegerValues);
 const OvOptionDef kBothInOptions[] = {{0, "both"}, {1, "in"}, {}};
 const OvOptionList OptBothIn(kBothInOptions, OvOptionList::IntegerValues);
 const OvOptionDef kAuthorizedUnauthorizedOptions[] = {{1, "authorized"}, {2, "unauthorized"}, {}};
 const OvOptionList OptAuthorizedUnauthorized(kAuthorizedUnauthorizedOptions, OvOptionList::IntegerValues);
-const OvOptionDef kForceUnauthorizedAutoForceAuthorizedOptions[] = {{1, "forceUnauthorized"}, {2, "auto"}, {3, "forceAuthorized"}, {}};
-const OvOptionList OptForceUnauthorizedAutoForceAuthorized(kForceUnauthorizedAutoForceAuthorizedOptions, OvOptionList::IntegerValues);
+const OvOptionDef kForceUnauthorizedAutoForceAuthorizedOptions[] = {{1, "forceUnauthorized"}, {2, "auto"},
+    {3, "forceAuthorized"}, {}};
+const OvOptionList OptForceUnauthorizedAutoForceAuthorized(kForceUnauthorizedAutoForceAuthorizedOptions,
+                                                           OvOptionList::IntegerValues);
 const OvOptionDef kRemoteAuthServerLocalAuthServerOptions[] = {{1, "remoteAuthServer"}, {2, "localAuthServer"}, {}};
-const OvOptionList OptRemoteAuthServerLocalAuthServer(kRemoteAuthServerLocalAuthServerOptions, OvOptionList::IntegerValues);
-const OvOptionDef kAuthSessionTerminateCauseOptions[] = {{1, "supplicantLogoff"}, {2, "portFailure"}, {3, "supplicantRestart"}, {4, "reauthFailed"}, {5, "authControlForceUnauth"}, {6, "portReInit"}, {7, "portAdminDisabled"}, {999, "notTerminatedYet"}, {}};
+const OvOptionList OptRemoteAuthServerLocalAuthServer(kRemoteAuthServerLocalAuthServerOptions,
+                                                      OvOptionList::IntegerValues);
+const OvOptionDef kAuthSessionTerminateCauseOptions[] = {{1, "supplicantLogoff"}, {2, "portFailure"},
+    {3, "supplicantRestart"}, {4, "reauthFailed"}, {5, "authControlForceUnauth"}, {6, "portReInit"},
+    {7, "portAdminDisabled"}, {999, "notTerminatedYet"}, {}};
 const OvOptionList OptAuthSessionTerminateCause(kAuthSessionTerminateCauseOptions, OvOptionList::IntegerValues);
-const OvOptionDef kRADIUSAccountingTableServiceIndexOptions[] = {{1, "acctServiceIndex-network"}, {2, "acctServiceIndex-exec"}, {3, "acctServiceIndex-system"}, {}};
-const OvOptionList OptRADIUSAccountingTableServiceIndex(kRADIUSAccountingTableServiceIndexOptions, OvOptionList::IntegerValues);
-const OvOptionDef kRADIUSAccountingTableServiceMethodOptions[] = {{1, "swRadiusAcctServiceMethodNone"}, {2, "swRadiusAcctServiceMethodRadius"}, {}};
-const OvOptionList OptRADIUSAccountingTableServiceMethod(kRADIUSAccountingTableServiceMethodOptions, OvOptionList::IntegerValues);
-const OvOptionDef kRADIUSAccountingTableServiceModeOptions[] = {{1, "radiusAcctServiceModeNone"}, {2, "radiusAcctServiceModeStartStop"}, {3, "radiusAcctServiceModeStopOnly"}, {}};
-const OvOptionList OptRADIUSAccountingTableServiceMode(kRADIUSAccountingTableServiceModeOptions, OvOptionList::IntegerValues);
-const OvOptionDef kAuthServerProtocolOptions[] = {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {5, "none"}, {6, "other"}, {}};
+const OvOptionDef kRADIUSAccountingTableServiceIndexOptions[] = {{1, "acctServiceIndex-network"},
+    {2, "acctServiceIndex-exec"}, {3, "acctServiceIndex-system"}, {}};
+const OvOptionList OptRADIUSAccountingTableServiceIndex(kRADIUSAccountingTableServiceIndexOptions,
+                                                        OvOptionList::IntegerValues);
+const OvOptionDef kRADIUSAccountingTableServiceMethodOptions[] = {{1, "swRadiusAcctServiceMethodNone"},
+    {2, "swRadiusAcctServiceMethodRadius"}, {}};
+const OvOptionList OptRADIUSAccountingTableServiceMethod(kRADIUSAccountingTableServiceMethodOptions,
+                                                         OvOptionList::IntegerValues);
+const OvOptionDef kRADIUSAccountingTableServiceModeOptions[] = {{1, "radiusAcctServiceModeNone"},
+    {2, "radiusAcctServiceModeStartStop"}, {3, "radiusAcctServiceModeStopOnly"}, {}};
+const OvOptionList OptRADIUSAccountingTableServiceMode(kRADIUSAccountingTableServiceModeOptions,
+                                                       OvOptionList::IntegerValues);
+const OvOptionDef kAuthServerProtocolOptions[] = {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"},
+    {5, "none"}, {6, "other"}, {}};
 const OvOptionList OptAuthServerProtocol(kAuthServerProtocolOptions, OvOptionList::IntegerValues);
-const OvOptionDef kNeverTenMinThirtyMinSixtyMinOptions[] = {{0, "never"}, {10, "ten-min"}, {30, "thirty-min"}, {60, "sixty-min"}, {}};
+const OvOptionDef kNeverTenMinThirtyMinSixtyMinOptions[] = {{0, "never"}, {10, "ten-min"}, {30, "thirty-min"},
+    {60, "sixty-min"}, {}};
 const OvOptionList OptNeverTenMinThirtyMinSixtyMin(kNeverTenMinThirtyMinSixtyMinOptions, OvOptionList::IntegerValues);
-const OvOptionDef kOtherEnableStrictDisableEnableLooseOptions[] = {{1, "other"}, {2, "enable-strict"}, {3, "disable"}, {4, "enable-loose"}, {}};
-const OvOptionList OptOtherEnableStrictDisableEnableLoose(kOtherEnableStrictDisableEnableLooseOptions, OvOptionList::IntegerValues);
+const OvOptionDef kOtherEnableStrictDisableEnableLooseOptions[] = {{1, "other"}, {2, "enable-strict"}, {3, "disable"},
+    {4, "enable-loose"}, {}};
+const OvOptionList OptOtherEnableStrictDisableEnableLoose(kOtherEnableStrictDisableEnableLooseOptions,
+                                                          OvOptionList::IntegerValues);
 const OvOptionDef kBlockByAddrBindDeleteOptions[] = {{2, "blockByAddrBind"}, {3, "delete"}, {}};
 const OvOptionList OptBlockByAddrBindDelete(kBlockByAddrBindDeleteOptions, OvOptionList::IntegerValues);
 const OvOptionDef kInactiveActiveOptions[] = {{1, "inactive"}, {2, "active"}, {}};
 const OvOptionList OptInactiveActive(kInactiveActiveOptions, OvOptionList::IntegerValues);
 const OvOptionDef kEnableDisableOtherOptions[] = {{1, "enable"}, {2, "disable"}, {3, "other"}, {}};
 const OvOptionList OptEnableDisableOther(kEnableDisableOtherOptions, OvOptionList::IntegerValues);
-const OvOptionDef kDOSClearCountersOptions[] = {{1, "land-attack"}, {2, "blat-attack"}, {3, "smurf-attack"}, {4, "tcp-null-scan"}, {5, "tcp-xmascan"}, {6, "tcp-synfin"}, {7, "tcp-syn-srcport-less-1024"}, {8, "all"}, {9, "other"}, {}};
+const OvOptionDef kDOSClearCountersOptions[] = {{1, "land-attack"}, {2, "blat-attack"}, {3, "smurf-attack"},
+    {4, "tcp-null-scan"}, {5, "tcp-xmascan"}, {6, "tcp-synfin"}, {7, "tcp-syn-srcport-less-1024"}, {8, "all"},
+    {9, "other"}, {}};
 const OvOptionList OptDOSClearCounters(kDOSClearCountersOptions, OvOptionList::IntegerValues);
-const OvOptionDef kDOSControlTypeOptions[] = {{1, "land-attack"}, {2, "blat-attack"}, {3, "smurf-attack"}, {4, "tcp-null-scan"}, {5, "tcp-xmascan"}, {6, "tcp-synfin"}, {7, "tcp-syn-srcport-less-1024"}, {}};
+const OvOptionDef kDOSControlTypeOptions[] = {{1, "land-attack"}, {2, "blat-attack"}, {3, "smurf-attack"},
+    {4, "tcp-null-scan"}, {5, "tcp-xmascan"}, {6, "tcp-synfin"}, {7, "tcp-syn-srcport-less-1024"}, {}};
 const OvOptionList OptDOSControlType(kDOSControlTypeOptions, OvOptionList::IntegerValues);
 const OvOptionDef kEnable1Disable2Options[] = {{1, "enable"}, {2, "disable"}, {}};
 const OvOptionList OptEnable1Disable2(kEnable1Disable2Options, OvOptionList::IntegerValues);
@@ -132,9 +153,11 @@ constexpr OvSNMPVarDef kAuthSessionStatistics[] = {
     {"1.0.8802.1.1.1.1.2.4.1.3", "Auth Session Frames RX", SYN_COUNTER, ACC_READONLY},
     {"1.0.8802.1.1.1.1.2.4.1.4", "Auth Session Frames TX", SYN_COUNTER, ACC_READONLY},
     {"1.0.8802.1.1.1.1.2.4.1.5", "Auth Session ID", SYN_DISPLAYSTR, ACC_READONLY},
-    {"1.0.8802.1.1.1.1.2.4.1.6", "Auth Session Authentic Method", SYN_INTEGER, ACC_READONLY, &OptRemoteAuthServerLocalAuthServer},
+    {"1.0.8802.1.1.1.1.2.4.1.6", "Auth Session Authentic Method", SYN_INTEGER, ACC_READONLY,
+     &OptRemoteAuthServerLocalAuthServer},
     {"1.0.8802.1.1.1.1.2.4.1.7", "Auth Session Time", SYN_TIMETICKS, ACC_READONLY},
-    {"1.0.8802.1.1.1.1.2.4.1.8", "Auth Session Terminate Cause", SYN_INTEGER, ACC_READONLY, &OptAuthSessionTerminateCause},
+    {"1.0.8802.1.1.1.1.2.4.1.8", "Auth Session Terminate Cause", SYN_INTEGER, ACC_READONLY,
+     &OptAuthSessionTerminateCause},
     {"1.0.8802.1.1.1.1.2.4.1.9", "Auth Session User Name", SYN_DISPLAYSTR, ACC_READONLY},
     {},
 };
@@ -154,9 +177,11 @@ constexpr OvSNMPVarDef kMacBasedSessionInformation[] = {
     {VENDOR_ARC ".12.3.6.4.1.3", "Auth Session Frames RX", SYN_COUNTER, ACC_READONLY},
     {VENDOR_ARC ".12.3.6.4.1.4", "Auth Session Frames TX", SYN_COUNTER, ACC_READONLY},
     {VENDOR_ARC ".12.3.6.4.1.5", "Auth Session ID", SYN_DISPLAYSTR, ACC_READONLY},
-    {VENDOR_ARC ".12.3.6.4.1.6", "Auth Session Authentic Method", SYN_INTEGER, ACC_READONLY, &OptRemoteAuthServerLocalAuthServer},
+    {VENDOR_ARC ".12.3.6.4.1.6", "Auth Session Authentic Method", SYN_INTEGER, ACC_READONLY,
+     &OptRemoteAuthServerLocalAuthServer},
     {VENDOR_ARC ".12.3.6.4.1.7", "Auth Session Time", SYN_TIMETICKS, ACC_READONLY},
-    {VENDOR_ARC ".12.3.6.4.1.8", "Auth Session Terminate Cause", SYN_INTEGER, ACC_READONLY, &OptAuthSessionTerminateCause},
+    {VENDOR_ARC ".12.3.6.4.1.8", "Auth Session Terminate Cause", SYN_INTEGER, ACC_READONLY,
+     &OptAuthSessionTerminateCause},
     {VENDOR_ARC ".12.3.6.4.1.9", "Auth Session User Name", SYN_DISPLAYSTR, ACC_READONLY},
     {},
 };
@@ -197,7 +222,8 @@ constexpr OvSNMPVarDef kAccountingManagementBasicInformation[] = {
     {"1.3.6.1.2.1.67.2.2.1.1.2", "RADIUS Accounting Table Client Identifier", SYN_DISPLAYSTR, ACC_READONLY},
     {"1.3.6.1.2.1.67.2.2.1.1.1", "RADIUS Accounting Table Client Invalid Server Addresses", SYN_COUNTER, ACC_READONLY},
     {VENDOR_ARC ".12.3.4.1", "RADIUS Accounting Table Update Interval", SYN_GUAGE, ACC_READWRITE},
-    {VENDOR_ARC ".12.3.4.2", "RADIUS Accounting Table Suppress Null User Name", SYN_INTEGER, ACC_READWRITE, &OptTrueFalse},
+    {VENDOR_ARC ".12.3.4.2", "RADIUS Accounting Table Suppress Null User Name", SYN_INTEGER, ACC_READWRITE,
+     &OptTrueFalse},
     {},
 };
 constexpr OvSNMPVarDef kAccountingServerTable[] = {
@@ -217,9 +243,12 @@ constexpr OvSNMPVarDef kAccountingServerTable[] = {
     {},
 };
 constexpr OvSNMPVarDef kAccountingServiceTable[] = {
-    {VENDOR_ARC ".12.3.4.3.1.1", "RADIUS Accounting Table Service Index", SYN_INTEGER, ACC_NOTACCESS, &OptRADIUSAccountingTableServiceIndex},
-    {VENDOR_ARC ".12.3.4.3.1.2", "RADIUS Accounting Table Service Method", SYN_INTEGER, ACC_READWRITE, &OptRADIUSAccountingTableServiceMethod},
-    {VENDOR_ARC ".12.3.4.3.1.3", "RADIUS Accounting Table Service Mode", SYN_INTEGER, ACC_READWRITE, &OptRADIUSAccountingTableServiceMode},
+    {VENDOR_ARC ".12.3.4.3.1.1", "RADIUS Accounting Table Service Index", SYN_INTEGER, ACC_NOTACCESS,
+     &OptRADIUSAccountingTableServiceIndex},
+    {VENDOR_ARC ".12.3.4.3.1.2", "RADIUS Accounting Table Service Method", SYN_INTEGER, ACC_READWRITE,
+     &OptRADIUSAccountingTableServiceMethod},
+    {VENDOR_ARC ".12.3.4.3.1.3", "RADIUS Accounting Table Service Mode", SYN_INTEGER, ACC_READWRITE,
+     &OptRADIUSAccountingTableServiceMode},
     {},
 };
 constexpr OvSNMPVarDef kAACControl[] = {
@@ -279,16 +308,21 @@ constexpr OvSNMPVarDef kSSHManagement[] = {
 };
 constexpr OvSNMPVarDef kAlgorithmControl[] = {
     {VENDOR_ARC ".12.6.2.1.1", "Encryption Algorithm 3DES Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
-    {VENDOR_ARC ".12.6.2.1.2", "Encryption Algorithm Blowfish Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
+    {VENDOR_ARC ".12.6.2.1.2", "Encryption Algorithm Blowfish Admin", SYN_INTEGER, ACC_READWRITE,
+     &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.1.3", "Encryption Algorithm AES128 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.1.4", "Encryption Algorithm AES192 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.1.5", "Encryption Algorithm AES256 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.1.6", "Encryption Algorithm Arcfour Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.1.7", "Encryption Algorithm CAST28 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
-    {VENDOR_ARC ".12.6.2.1.8", "Encryption Algorithm Twofish128 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
-    {VENDOR_ARC ".12.6.2.1.9", "Encryption Algorithm Twofish192 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
-    {VENDOR_ARC ".12.6.2.1.10", "Encryption Algorithm Twofish256 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
-    {VENDOR_ARC ".12.6.2.3.1", "Data Integrity Algorithm SHA1 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
+    {VENDOR_ARC ".12.6.2.1.8", "Encryption Algorithm Twofish128 Admin", SYN_INTEGER, ACC_READWRITE,
+     &OptDisabled2Enabled3},
+    {VENDOR_ARC ".12.6.2.1.9", "Encryption Algorithm Twofish192 Admin", SYN_INTEGER, ACC_READWRITE,
+     &OptDisabled2Enabled3},
+    {VENDOR_ARC ".12.6.2.1.10", "Encryption Algorithm Twofish256 Admin", SYN_INTEGER, ACC_READWRITE,
+     &OptDisabled2Enabled3},
+    {VENDOR_ARC ".12.6.2.3.1", "Data Integrity Algorithm SHA1 Admin", SYN_INTEGER, ACC_READWRITE,
+     &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.3.2", "Data Integrity Algorithm MD5 Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.4.1", "Public Key Algorithm RSA Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
     {VENDOR_ARC ".12.6.2.4.2", "Public Key Algorithm DSA Admin", SYN_INTEGER, ACC_READWRITE, &OptDisabled2Enabled3},
@@ -307,7 +341,8 @@ constexpr OvSNMPVarDef kSafeguardGlobalManagement[] = {
 constexpr OvSNMPVarDef kIPMACBindingControl[] = {
     {VENDOR_ARC ".12.23.1.1", "IP-MAC Binding Trap Log State", SYN_INTEGER, ACC_READWRITE, &OptEnable2Disable3},
     {VENDOR_ARC ".12.23.1.4", "IP-MAC Binding DHCP Snooping State", SYN_INTEGER, ACC_READWRITE, &OptEnabledDisabled},
-    {VENDOR_ARC ".12.23.1.5", "IP-MAC Binding DHCP Snoop Entry Clear All State", SYN_INTEGER, ACC_READWRITE, &OptOtherStart},
+    {VENDOR_ARC ".12.23.1.5", "IP-MAC Binding DHCP Snoop Entry Clear All State", SYN_INTEGER, ACC_READWRITE,
+     &OptOtherStart},
     {VENDOR_ARC ".12.23.3.1", "IP-MAC Binding All Port State", SYN_INTEGER, ACC_READWRITE, &OptOtherEnableDisable},
     {},
 };

@@ -8,13 +8,18 @@
 
 namespace {
 
-const OvOptionDef kStorageTypeOptions[] = {{1, "other"}, {2, "volatile"}, {3, "nonVolatile"}, {4, "permanent"}, {5, "readOnly"}, {}};
+const OvOptionDef kStorageTypeOptions[] = {{1, "other"}, {2, "volatile"}, {3, "nonVolatile"}, {4, "permanent"},
+    {5, "readOnly"}, {}};
 const OvOptionList OptStorageType(kStorageTypeOptions, OvOptionList::IntegerValues);
-const OvOptionDef kNoAuthNoPrivAuthNoPrivAuthPrivOptions[] = {{1, "noAuthNoPriv"}, {2, "authNoPriv"}, {3, "authPriv"}, {}};
-const OvOptionList OptNoAuthNoPrivAuthNoPrivAuthPriv(kNoAuthNoPrivAuthNoPrivAuthPrivOptions, OvOptionList::IntegerValues);
-const OvOptionDef kUsmAuthProtocolOptions[] = {{OvText("1.3.6.1.6.3.10.1.1.1"), "None"}, {OvText("1.3.6.1.6.3.10.1.1.2"), "MD5"}, {OvText("1.3.6.1.6.3.10.1.1.3"), "SHA"}, {}};
+const OvOptionDef kNoAuthNoPrivAuthNoPrivAuthPrivOptions[] = {{1, "noAuthNoPriv"}, {2, "authNoPriv"}, {3, "authPriv"},
+    {}};
+const OvOptionList OptNoAuthNoPrivAuthNoPrivAuthPriv(kNoAuthNoPrivAuthNoPrivAuthPrivOptions,
+                                                     OvOptionList::IntegerValues);
+const OvOptionDef kUsmAuthProtocolOptions[] = {{OvText("1.3.6.1.6.3.10.1.1.1"), "None"},
+    {OvText("1.3.6.1.6.3.10.1.1.2"), "MD5"}, {OvText("1.3.6.1.6.3.10.1.1.3"), "SHA"}, {}};
 const OvOptionList OptUsmAuthProtocol(kUsmAuthProtocolOptions, OvOptionList::TextValues);
-const OvOptionDef kUsmPrivProtocolOptions[] = {{OvText("1.3.6.1.6.3.10.1.2.1"), "None"}, {OvText("1.3.6.1.6.3.10.1.2.2"), "DES"}, {}};
+const OvOptionDef kUsmPrivProtocolOptions[] = {{OvText("1.3.6.1.6.3.10.1.2.1"), "None"},
+    {OvText("1.3.6.1.6.3.10.1.2.2"), "DES"}, {}};
 const OvOptionList OptUsmPrivProtocol(kUsmPrivProtocolOptions, OvOptionList::TextValues);
 const OvOptionDef kExactPrefixOptions[] = {{1, "exact"}, {2, "prefix"}, {}};
 const OvOptionList OptExactPrefix(kExactPrefixOptions, OvOptionList::IntegerValues);

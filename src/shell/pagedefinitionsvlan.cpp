@@ -8,15 +8,19 @@
 
 namespace {
 
-const OvOptionDef kUnicastForwardingInformationStatusOptions[] = {{1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {}};
-const OvOptionList OptUnicastForwardingInformationStatus(kUnicastForwardingInformationStatusOptions, OvOptionList::IntegerValues);
+const OvOptionDef kUnicastForwardingInformationStatusOptions[] = {{1, "other"}, {2, "invalid"}, {3, "learned"},
+    {4, "self"}, {5, "mgmt"}, {}};
+const OvOptionList OptUnicastForwardingInformationStatus(kUnicastForwardingInformationStatusOptions,
+                                                         OvOptionList::IntegerValues);
 const OvOptionDef kNniUniOptions[] = {{1, "nni"}, {2, "uni"}, {}};
 const OvOptionList OptNniUni(kNniUniOptions, OvOptionList::IntegerValues);
 const OvOptionDef kOtherEnabledDisabledOptions[] = {{1, "other"}, {2, "enabled"}, {3, "disabled"}, {}};
 const OvOptionList OptOtherEnabledDisabled(kOtherEnabledDisabledOptions, OvOptionList::IntegerValues);
-const OvOptionDef kPortListActionOptions[] = {{1, "other"}, {2, "add-tagged"}, {3, "add-untagged"}, {4, "add-forbidden"}, {5, "delete"}, {}};
+const OvOptionDef kPortListActionOptions[] = {{1, "other"}, {2, "add-tagged"}, {3, "add-untagged"},
+    {4, "add-forbidden"}, {5, "delete"}, {}};
 const OvOptionList OptPortListAction(kPortListActionOptions, OvOptionList::IntegerValues);
-const OvOptionDef kOtherCreateConfigureDeleteOptions[] = {{1, "other"}, {2, "create"}, {3, "configure"}, {4, "delete"}, {}};
+const OvOptionDef kOtherCreateConfigureDeleteOptions[] = {{1, "other"}, {2, "create"}, {3, "configure"}, {4, "delete"},
+    {}};
 const OvOptionList OptOtherCreateConfigureDelete(kOtherCreateConfigureDeleteOptions, OvOptionList::IntegerValues);
 
 constexpr OvSNMPVarDef kDot1pBasicConfigure[] = {
