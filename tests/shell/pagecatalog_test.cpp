@@ -548,13 +548,18 @@ TEST(PageDefinitions, RowStatusColumnsOfferCreateAndDestroy) {
     EXPECT_EQ(pages, 18);
 }
 
-TEST(PageDefinitions, InputRulesAndPortListsPointAtEditableItems) {
+TEST(PageDefinitions, InputRulesAndPortListsFitTheirItems) {
     const std::regex rule("%[is]\\{[^}]*\\}");
     for (const PageEntry& entry : PageCatalog()) {
         SCOPED_TRACE(entry.Caption);
         for (const PageFormat& format : entry.Formats) {
             ASSERT_LT(format.Item, VarCount(*entry.Definition));
             EXPECT_TRUE(std::regex_match(format.Format, rule)) << format.Format;
+            // A number rule on a text item means the rule was given to the wrong item.
+            if (format.Format[1] == 'i') {
+                const uint32_t syntax = entry.Definition->Vars[format.Item].Syntax;
+                EXPECT_TRUE(syntax == SYN_INTEGER || syntax == SYN_GUAGE) << format.Item;
+            }
         }
         if (entry.Extras & ExtraPortList28) {
             const uint32_t syntax = entry.Definition->Vars[2].Syntax;
