@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <memory>
 #include <ostream>
 #include <regex>
 #include <set>
@@ -9,9 +11,13 @@
 
 #include "ovoptionlist.h"
 #include "ovsnmpcodes.h"
+#include "ovsnmprequest.h"
+#include "ovsnmpsession.h"
 #include "ovsnmpvardef.h"
 #include "ovsnmpvarlist.h"
 #include "pagecatalog.h"
+#include "simswitch.h"
+#include "tempdir.h"
 
 namespace {
 
@@ -716,6 +722,119 @@ TEST(PageCatalog, WindowCaptions) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(WindowCaption(Entry(c.path), "10.90.90.90"), c.caption) << c.path;
+}
+
+// The pages read and write the simulated switch over SNMPv2c, as the main
+// window's configuration pages do.
+class PageOnSwitch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_.Path());
+        CreateGlobalSession("");
+        DefaultSettings().Device = {"127.0.0.1", static_cast<uint16_t>(switch_.Port())};
+        DefaultSettings().Security.Version = 1;
+        DefaultSettings().Security.ReadCommunity = SimSwitch::ReadCommunity;
+        DefaultSettings().Security.WriteCommunity = SimSwitch::WriteCommunity;
+    }
+    void TearDown() override {
+        OvSNMPSession::DestroyGlobal();
+        ResetDefaultSettings();
+        std::filesystem::current_path(previous_);
+    }
+    static std::unique_ptr<OvSNMPRequest> Request(const std::string& path) {
+        const PageDefinition& definition = *Entry(path).Definition;
+        auto request = std::make_unique<OvSNMPRequest>();
+        request->List.Assign(
+            OvSNMPVarList(definition.Vars, static_cast<uint8_t>(definition.ItemType), definition.KeyCount));
+        return request;
+    }
+    // Item `item` of every row, in walk order.
+    static std::vector<std::string> Column(OvSNMPRequest& request, int item) {
+        std::vector<std::string> values;
+        for (bool first = true; request.FetchRow(first); first = false)
+            values.push_back(request.List.Item(item).Value);
+        return values;
+    }
+
+    SimSwitch switch_;
+    TempDir dir_;
+    std::filesystem::path previous_;
+};
+
+TEST_F(PageOnSwitch, DeviceControlReadsEveryScalarAndShowsItsOptions) {
+    const std::string path = "Layer 2 Management > Device Control";
+    auto request = Request(path);
+    EXPECT_FALSE(request->FetchRow(true));
+    const OvSNMPVarList& list = request->List;
+    for (int i = 0; i < list.Count(); ++i)
+        EXPECT_NE(list.Item(i).Value, OV_NULL_VALUE) << list.Item(i).Caption;
+    EXPECT_EQ(list.Item(1).Value, "10.90.90.90");
+    EXPECT_EQ(list.Item(8).Value, "enabled");
+    EXPECT_EQ(list.Item(5).Value, "disabled");
+    EXPECT_EQ(list.Item(0).Value, "other");
+}
+
+TEST_F(PageOnSwitch, TablesWalkWithTheirKeyColumns) {
+    const struct {
+        const char* path;
+        int item;
+        size_t rows;
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {"Layer 2 Management > QoS Management > Bandwidth Control Table", 0, 28, "1", "28"},
+        {"Layer 2 Management > Port Management > Port Control Table", 1, 32, "copper", "fiber"},
+        {"Layer 2 Management > Port Management > Port Information Table", 2, 28, "full-1Gigabps", "auto"},
+        {"Basic Configuration > Agent Management > Trust Host > Trust Host Table", 1, 2, "10.90.90.10",
+         "192.168.20.0"},
+    };
+    for (const auto& c : cases) {
+        auto request = Request(c.path);
+        const std::vector<std::string> values = Column(*request, c.item);
+        ASSERT_EQ(values.size(), c.rows) << c.path;
+        EXPECT_EQ(values.front(), c.first) << c.path;
+        EXPECT_EQ(values.back(), c.last) << c.path;
+    }
+}
+
+TEST_F(PageOnSwitch, IfXTableReadsItsCounter64ColumnsOverV2c) {
+    auto request = Request("Basic Configuration > IF-MIB > IfX Table");
+    const std::vector<std::string> aliases = Column(*request, 18);
+    ASSERT_EQ(aliases.size(), 28u);
+    EXPECT_EQ(aliases.front(), "uplink to core");
+    EXPECT_EQ(aliases[24], "access point, PoE");
+}
+
+TEST_F(PageOnSwitch, VlanMultiplyManagementReadsThePortListAsHex) {
+    auto request = Request("VLAN > VLAN Multiply Management");
+    request->FetchRow(true);
+    EXPECT_EQ(request->List.Item(2).Value, "FFFFFFF0");
+    EXPECT_EQ(request->List.Item(1).Value, "disabled");
+}
+
+// A row is added with the row-status option "createAndGo" and deleted with "destroy" alone.
+TEST_F(PageOnSwitch, TrustHostRowIsAddedAndDeletedThroughItsRowStatusColumn) {
+    const std::string path = "Basic Configuration > Agent Management > Trust Host > Trust Host Table";
+    const int status = Entry(path).RowStatus;
+    auto request = Request(path);
+    OvSNMPVarList& list = request->List;
+    list.Item(0).Value = "3";
+    list.Item(1).Value = "10.1.1.0";
+    list.Item(2).Value = "255.255.255.0";
+    list.Item(status).Value = "createAndGo";
+    request->SetSync(false, "1,2," + std::to_string(status));
+    EXPECT_EQ(Column(*Request(path), 1), (std::vector<std::string>{"10.90.90.10", "192.168.20.0", "10.1.1.0"}));
+
+    list.Item(status).Value = "destroy";
+    switch_.ClearJournal();
+    request->SetSync(false, std::to_string(status));
+    const auto journal = switch_.Journal();
+    ASSERT_EQ(journal.size(), 1u);
+    ASSERT_EQ(journal[0].varbinds.size(), 1u);
+    EXPECT_EQ(journal[0].varbinds[0].oid, kVendorArc + ".12.1.2.10.1.1.3.3");
+    EXPECT_EQ(journal[0].varbinds[0].value, "6");
+    EXPECT_EQ(Column(*Request(path), 1), (std::vector<std::string>{"10.90.90.10", "192.168.20.0"}));
 }
 
 }  // namespace
