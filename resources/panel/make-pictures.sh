@@ -40,17 +40,17 @@ convert -size 752x100 gradient:'#41464e-#24272c' \
         -draw "roundrectangle 3,16 8,28 2,2" -draw "roundrectangle 3,72 8,84 2,2" \
         -draw "roundrectangle 743,16 748,28 2,2" -draw "roundrectangle 743,72 748,84 2,2" \
     -fill '#1c1f23' -stroke '#4a5058' \
-        -draw "rectangle 88,24 218,92" \
+        -draw "rectangle 88,24 221,92" \
         -draw "rectangle 303,17 452,88" -draw "rectangle 456,17 603,88" -draw "rectangle 608,17 737,88" \
         -draw "rectangle 19,49 31,81" \
-    -fill '#c8ccd2' -stroke '#8d939b' -draw "roundrectangle 224,28 296,78 2,2" \
+    -fill '#c8ccd2' -stroke '#8d939b' -draw "roundrectangle 227,28 297,78 2,2" \
     -stroke none -fill '#e9ecef' -font "$BOLD" -pointsize 12 -draw "text 20,20 'TQ-2400G'" \
     -fill '#9aa1aa' -font "$FONT" -pointsize 7 -draw "text 20,32 'Managed Switch'" \
     -fill '#c4c9cf' -draw "text 34,59 'Power'" -draw "text 34,77 'Console'" \
     -draw "text 150,20 'Link / Act'" \
-    -fill '#2a2e33' -font "$BOLD" -pointsize 8 -draw "text 230,42 '28-Port'" \
-    -font "$FONT" -pointsize 7 -draw "text 230,54 'Gigabit'" -draw "text 230,64 'Ethernet'" \
-    -draw "text 230,74 '4 Combo SFP'" \
+    -fill '#2a2e33' -font "$BOLD" -pointsize 8 -draw "text 233,42 '28-Port'" \
+    -font "$FONT" -pointsize 7 -draw "text 233,54 'Gigabit'" -draw "text 233,64 'Ethernet'" \
+    -draw "text 233,74 '4 Combo SFP'" \
     -fill '#9aa1aa' -font "$FONT" -pointsize 6 -draw "$draw" \
     -draw "text 621,26 '25'" -draw "text 654,24 '25'" -draw "text 677,24 '27'" -draw "text 720,26 '27'" \
     -draw "text 621,80 '26'" -draw "text 654,86 '26'" -draw "text 677,86 '28'" -draw "text 720,80 '28'" \
