@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QRegularExpression>
 
@@ -308,6 +310,37 @@ TEST_F(LedBinding, StopPollingLeavesLedsOffAndTimersStopped) {
     EXPECT_FALSE(leds_.BlinkTimer.isActive());
     EXPECT_EQ(Painted(0), QColor(Qt::black));
     EXPECT_FALSE(leds_.Leds[0]->Blinking);
+}
+
+// Without a session every read fails as it starts: Refresh raises it, the
+// poll timer shows it; both leave the LEDs off.
+TEST_F(LedBinding, PollsThatCannotStartResetTheLedsAndShowWhy) {
+    StatusPanel status(400, &form_);
+    leds_.SetStatusTarget(&status);
+    Add("0", power_);
+    ShowBytes(Bytes({0x03}));
+    leds_.StopPolling();
+    ShowBytes(Bytes({0x03}));
+    try {
+        leds_.StartPolling(1);
+        ADD_FAILURE() << "no exception";
+    } catch (const OvException& e) {
+        EXPECT_EQ(e.Code(), -506);
+    }
+    EXPECT_EQ(Painted(0), QColor(Qt::black));
+    EXPECT_TRUE(leds_.PollTimer.isActive());
+    EXPECT_EQ(leds_.PollTimer.interval(), 10);
+    EXPECT_FALSE(leds_.BlinkTimer.isActive()) << "polling again does not restart the blinking";
+
+    ShowBytes(Bytes({0x03}));
+    QElapsedTimer clock;
+    clock.start();
+    while (status.text().isEmpty() && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    EXPECT_TRUE(status.text().startsWith("Get: ")) << status.text().toStdString();
+    EXPECT_TRUE(status.text().contains(QString::fromStdString(OvException::Own(-506).Text())));
+    EXPECT_EQ(Painted(0), QColor(Qt::black));
+    EXPECT_FALSE(leds_.Busy);
 }
 
 TEST_F(LedBinding, ShapesFreedByTheirFormAreSkipped) {
