@@ -80,7 +80,8 @@ public:
     static std::string BytesToText(const std::string& bytes, uint32_t syntax);
     static std::string ExtractPart(const std::string& bytes, int32_t offset, uint32_t syntax);
 
-protected:
+    // The steps a derived binding fills in. Pages may call them too (the
+    // generic panels collect the values themselves before a set).
     virtual void BeforeGet() {}
     virtual void BeforeSet() {}
     // Once for every accepted value set or row, with the values in the items.
@@ -92,6 +93,7 @@ protected:
     virtual void AfterGet() {}
     virtual void AfterSet() {}
 
+protected:
     bool IsTableList() const;
     // The failure report: a status line, or a message box without a target.
     void Report(const std::string& text);
