@@ -9,6 +9,7 @@
 
 #include "ovexception.h"
 #include "ovhextext.h"
+#include "ovoptionlist.h"
 #include "ovsnmpledcolormaplist.h"
 #include "ovsnmprequest2leds.h"
 #include "ovsnmpsession.h"
@@ -350,6 +351,26 @@ TEST_F(LedBinding, ShapesFreedByTheirFormAreSkipped) {
     leds_.PaintLeds();
     leds_.ResetLeds();
     EXPECT_EQ(Painted(1), QColor(Qt::black));
+}
+
+// A variable with an option list shows option texts; the LED reads the
+// value behind the text, here a 32-bit integer, least significant byte first.
+TEST_F(LedBinding, OptionTextsAreTurnedBackIntoTheirValuesFirst) {
+    const OvOptionDef states[] = {{3, "on"}, {0x0504, "fault"}, {}};
+    const OvOptionList options(states, OvOptionList::IntegerValues);
+    const OvSNMPVarDef source[] = {{"1.3.6.1.4.1.32473.1.1", "State", SYN_INTEGER, ACC_READONLY, &options}, {}};
+    leds_.Request.List.Assign(OvSNMPVarList(source, MVT_SV, 0));
+    Add("0,1", power_);
+    struct Case {
+        const char* text;
+        int32_t first, second;
+    } const cases[] = {{"on", Green, 0}, {"fault", Blue, Red}, {"2", Green, 0}};
+    for (const Case& c : cases) {
+        leds_.Request.List.Item(0).Value = c.text;
+        leds_.ShowValues();
+        EXPECT_EQ(leds_.Leds[0]->Colour, c.first) << c.text;
+        EXPECT_EQ(leds_.Leds[1]->Colour, c.second) << c.text;
+    }
 }
 
 // Synchronous reads over UDP from the simulated switch.
