@@ -190,8 +190,8 @@ void OvSNMPRequest2Edits::AssociateBits(int index, const std::string& bits, cons
     if (numbers.empty() || boxes.size() < numbers.size() ||
         std::count(boxes.begin(), boxes.begin() + numbers.size(), nullptr) > 0)
         throw OvException::Own(NotEnoughControls);
-    Append(index, 0, syntax, nullptr, std::vector<QWidget*>(boxes.begin(), boxes.begin() + numbers.size()),
-           std::move(numbers));
+    std::vector<QWidget*> controls(boxes.begin(), boxes.begin() + static_cast<ptrdiff_t>(numbers.size()));
+    Append(index, 0, syntax, nullptr, std::move(controls), std::move(numbers));
 }
 
 void OvSNMPRequest2Edits::Append(int index, int32_t offset, uint32_t partSyntax, const OvOptionList* options,
