@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "ovsnmprequest2leds.h"
 #include "ovsnmpsession.h"
 #include "simswitch.h"
 #include "statusbar.h"
@@ -42,10 +41,6 @@ int main(int argc, char** argv) {
     layout->addWidget(bar);
     window.move(0, 0);
     window.show();
-    // The switch changes its LEDs every 0.7 s; poll as often so that the
-    // picture shows them moving rather than one reading every 5 s.
-    if (panel->LedBinding)
-        panel->LedBinding->PollTimer.setInterval(700);
 
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     const int result = QApplication::exec();
