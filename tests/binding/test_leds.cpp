@@ -200,8 +200,9 @@ TEST_P(LedEvaluation, StatusBytesGiveColourAndBlinking) {
     ShowBytes(c.value);
     EXPECT_EQ(leds_.Leds[0]->Colour, c.colour);
     EXPECT_EQ(leds_.Leds[0]->Blinking, c.blinking);
-    if (!c.blinking)
+    if (!c.blinking) {
         EXPECT_EQ(Painted(0), OvSNMPRequest2Leds::ToColour(c.colour));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
