@@ -146,7 +146,6 @@ TEST_F(LedBinding, AddLedsPlacesOneOffShapePerByteIndexOnThePanel) {
         EXPECT_EQ(led.Shape->OutlineColour(), OvSNMPRequest2Leds::ToColour(Blue));
     }
     EXPECT_EQ(panel_->frameShape(), QFrame::NoFrame);
-    EXPECT_TRUE(leds_.BlinkTimer.isSingleShot() == false);
 }
 
 TEST_F(LedBinding, ByteListsThatAreNoNumbersAreRefused) {
