@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QTimer;
+
 // A list view in report style: titled columns, and rows made of a caption
 // (column 0) and sub-items (columns 1 on). One row at most is selected.
 // Every change of selection is told as (item, selected): first the row
@@ -57,11 +59,18 @@ signals:
     // Told with every selection change, after the handler.
     void ItemSelected(QTreeWidgetItem* item, bool selected);
 
+protected:
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
 private:
     void SelectionChanged();
+    // While rows stream in, the view is repainted at most every RepaintMs:
+    // painting every appended row would cost more than the walk itself.
+    void PauseRepaint();
     void Tell(QTreeWidgetItem* item, bool selected);
 
     QTreeWidgetItem* lastSelected_ = nullptr;
     SelectHandler onSelectItem_;
     bool gridLines_ = false;
+    QTimer* repaint_;
 };

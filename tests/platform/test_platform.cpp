@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QImage>
 #include <QTest>
 
 #include <utility>
@@ -134,6 +135,25 @@ TEST(ListViewTest, RemovingRowsTellsNothingAndForgetsTheSelection) {
     view.AddRow({"9", "port9"});
     view.SelectRow(0);
     EXPECT_EQ(log.handled, (std::vector<Event>{{0, true}}));
+}
+
+TEST(ListViewTest, GridLinesAreDrawnAndStreamedRowsArePaintedSoon) {
+    ListView view;
+    view.resize(300, 200);
+    ThreeRows(view);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QRect cell = view.visualItemRect(view.Row(0));
+    const QPoint onLine(cell.left() + 10, cell.bottom());
+    const QColor mid = view.palette().color(QPalette::Mid);
+    struct Case { bool grid; bool lineShows; };
+    for (const Case c : {Case{true, true}, Case{false, false}}) {
+        view.SetGridLines(c.grid);
+        QTest::qWait(150);   // past the pause of a stream of rows
+        EXPECT_TRUE(view.viewport()->updatesEnabled());
+        const QImage image = view.viewport()->grab().toImage();
+        EXPECT_EQ(image.pixelColor(onLine).rgb() == mid.rgb(), c.lineShows) << "grid " << c.grid;
+    }
 }
 
 TEST(RadioGroupTest, ItemIndexFollowsProgramAndUser) {
