@@ -33,7 +33,9 @@ void EditHandlers::SetOnExit(QLineEdit* edit, Handler handler) {
 bool EditHandlers::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Run(exit_);
+        const bool leftForAnotherControl = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                                           reason != Qt::MenuBarFocusReason;
+        if (leftForAnotherControl) Run(exit_);
     }
     return false;
 }

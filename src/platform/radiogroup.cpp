@@ -24,6 +24,9 @@ void RadioGroup::AddItem(const QString& item) {
     auto* button = new QRadioButton(item, this);
     group_->addButton(button, static_cast<int>(buttons_.size()));
     layout_->addWidget(button);
+    // At once, not when the event loop comes round: a group that is on the
+    // screen already shows its new item.
+    button->show();
     buttons_.append(button);
 }
 

@@ -5,12 +5,15 @@
 #include "ovoptionlist.h"
 #include "ovsnmprequest2edits.h"
 #include "ovvendor.h"
+#include "radiogroup.h"
+#include "statictext.h"
 #include "simsessiontest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
@@ -27,6 +30,8 @@ const OvSNMPVarDef DeviceScalars[] = {
     {VENDOR_ARC ".11.63.11.2.1.2.2", "System IP", SYN_IPADDRESS, ACC_READWRITE},
     {VENDOR_ARC ".11.63.11.2.1.2.16", "RMON State", SYN_INTEGER, ACC_READWRITE, &States},
     {VENDOR_ARC ".11.63.11.2.1.2.7", "IGMP Snooping", SYN_INTEGER, ACC_READWRITE, &States},
+    {VENDOR_ARC ".11.63.11.2.1.2.22", "LLDP State", SYN_INTEGER, ACC_READWRITE, &States},
+    {VENDOR_ARC ".11.63.11.2.1.2.5", "Management VLAN", SYN_INTEGER, ACC_READONLY},
     {},
 };
 
@@ -68,17 +73,26 @@ protected:
     QPlainTextEdit memo_{&form_};
 };
 
-TEST_F(EditsOnSwitch, AScalarGroupFillsEditsComboAndCheckBoxAndIsWrittenBack) {
+TEST_F(EditsOnSwitch, AScalarGroupFillsItsControlsAndIsWrittenBack) {
     std::vector<QLineEdit*> ip;
     for (int i = 0; i < 4; ++i) ip.push_back(new QLineEdit(&form_));
     QComboBox rmon(&form_);
-    QCheckBox igmp(&form_);
+    QCheckBox igmp("IGMP", &form_);
+    RadioGroup lldp("LLDP", &form_);
+    StaticText vlan(&form_);
+    form_.resize(300, 400);
+    igmp.move(0, 100);
+    lldp.setGeometry(0, 150, 200, 100);
+    form_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
     OvSNMPRequest2Edits b(&form_);
     b.Request.List.Assign(OvSNMPVarList(DeviceScalars, SVT_SV, 0));
     b.SetStatusTarget(&memo_);
     b.AssociateFormatted(0, "%i{n0x255l3}%i{n0x255l3}%i{n0x255l3}%i{n0x255l3}", ip);
     b.Associate(1, &rmon);
     b.Associate(2, &igmp);
+    b.Associate(3, &lldp);
+    b.Associate(4, &vlan);
 
     ASSERT_TRUE(RunAsync(b, true, [&] { b.Get(); }));
     std::vector<std::string> shown;
@@ -86,11 +100,17 @@ TEST_F(EditsOnSwitch, AScalarGroupFillsEditsComboAndCheckBoxAndIsWrittenBack) {
     EXPECT_EQ(shown, (std::vector<std::string>{"10", "90", "90", "90"}));
     EXPECT_EQ(rmon.currentText(), "enabled");
     EXPECT_FALSE(igmp.isChecked());
+    EXPECT_EQ(lldp.SelectedText(), "disabled");
+    EXPECT_EQ(vlan.text(), "1");
     EXPECT_TRUE(memo_.toPlainText().startsWith("Get: Ok. Receive at"));
 
     ip[3]->setText("91");
     rmon.setCurrentIndex(0);
-    igmp.setChecked(true);
+    QCoreApplication::processEvents();   // lays the group's new buttons out
+    QTest::mouseClick(&igmp, Qt::LeftButton);
+    // A radio button takes clicks on its mark and caption only, not across its width.
+    QTest::mouseClick(lldp.Button(1), Qt::LeftButton, {}, QPoint(8, lldp.Button(1)->height() / 2));
+    EXPECT_TRUE(igmp.isChecked());
     switch_.ClearJournal();
     ASSERT_TRUE(RunAsync(b, false, [&] { b.Set(true, true); }));
     const auto journal = switch_.Journal();
@@ -99,6 +119,8 @@ TEST_F(EditsOnSwitch, AScalarGroupFillsEditsComboAndCheckBoxAndIsWrittenBack) {
     EXPECT_EQ(written.at(Vendor(".11.63.11.2.1.2.2.0")), "IPADDRESS 10.90.90.91");
     EXPECT_EQ(written.at(Vendor(".11.63.11.2.1.2.16.0")), "INTEGER 2");
     EXPECT_EQ(written.at(Vendor(".11.63.11.2.1.2.7.0")), "INTEGER 3");
+    EXPECT_EQ(written.at(Vendor(".11.63.11.2.1.2.22.0")), "INTEGER 3");
+    EXPECT_EQ(written.count(Vendor(".11.63.11.2.1.2.5.0")), 0u) << "a read-only item is not written";
     EXPECT_TRUE(memo_.toPlainText().contains("Set: Ok. Receive at"));
 }
 
@@ -164,8 +186,12 @@ TEST_F(EditsOnSwitch, PortBoxesShowAndWriteAPortList) {
     b.AssociateBits(0, positions.substr(0, positions.find(",32")), boxes);
     b.Get();
     for (int i = 0; i < 32; ++i) EXPECT_EQ(boxes[i]->isChecked(), i < 28) << "port " << i + 1;
-    boxes[0]->setChecked(false);
-    boxes[29]->setChecked(true);
+    form_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form_));
+    boxes[29]->move(0, 30);
+    QTest::mouseClick(boxes[0], Qt::LeftButton);
+    QTest::mouseClick(boxes[29], Qt::LeftButton);
+    EXPECT_FALSE(boxes[0]->isChecked());
     switch_.ClearJournal();
     b.Set(true, true);
     EXPECT_EQ(Written(switch_.Journal()).at(Vendor(".11.63.11.2.23.2.3.0")), "STRING 7ffffff4");
