@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -64,8 +65,18 @@ void ListView::SetColumnWidth(int column, int width) {
 }
 
 QTreeWidgetItem* ListView::AddRow(const QStringList& cells) {
-    PauseRepaint();
-    return new QTreeWidgetItem(this, cells);
+    const int row = RowCount();
+    auto* item = new QTreeWidgetItem(this, cells);
+    if (BelowTheView(row)) PauseRepaint();
+    return item;
+}
+
+bool ListView::BelowTheView(int row) {
+    if (rowHeight_ <= 0 && row > 0) rowHeight_ = visualItemRect(Row(0)).height();
+    if (rowHeight_ <= 0) return false;
+    const int scrolled = verticalScrollBar()->value();
+    const int firstShown = verticalScrollMode() == ScrollPerItem ? scrolled : scrolled / rowHeight_;
+    return row > firstShown + viewport()->height() / rowHeight_ + 1;
 }
 
 void ListView::PauseRepaint() {
@@ -77,6 +88,7 @@ void ListView::PauseRepaint() {
 void ListView::ClearRows() {
     // Rows that go are not told as deselected: there is no row left to tell.
     lastSelected_ = nullptr;
+    rowHeight_ = 0;
     const QSignalBlocker blocker(this);
     clear();
 }

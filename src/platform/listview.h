@@ -64,13 +64,17 @@ protected:
 
 private:
     void SelectionChanged();
-    // While rows stream in, the view is repainted at most every RepaintMs:
-    // painting every appended row would cost more than the walk itself.
+    // While rows stream in below the visible ones, the view is repainted at
+    // most every RepaintMs: painting every appended row would cost more than
+    // the walk itself, and such a row changes no visible pixel but the
+    // scroll bar's.
     void PauseRepaint();
+    bool BelowTheView(int row);
     void Tell(QTreeWidgetItem* item, bool selected);
 
     QTreeWidgetItem* lastSelected_ = nullptr;
     SelectHandler onSelectItem_;
     bool gridLines_ = false;
     QTimer* repaint_;
+    int rowHeight_ = 0;   // measured on the first row that has a height
 };
