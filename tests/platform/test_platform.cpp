@@ -156,6 +156,21 @@ TEST(ListViewTest, GridLinesAreDrawnAndStreamedRowsArePaintedSoon) {
     }
 }
 
+TEST(ListViewTest, OnlyRowsBelowTheVisibleOnesWaitForTheirRepaint) {
+    ListView view;
+    view.resize(300, 120);
+    ThreeRows(view);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.AddRow({"4", "port4"});
+    EXPECT_TRUE(view.viewport()->updatesEnabled()) << "a visible row paints at once";
+    for (int row = 5; row <= 200; ++row) view.AddRow({QString::number(row), "port"});
+    EXPECT_FALSE(view.viewport()->updatesEnabled());
+    EXPECT_EQ(view.RowCount(), 200);
+    QTest::qWait(150);
+    EXPECT_TRUE(view.viewport()->updatesEnabled());
+}
+
 TEST(RadioGroupTest, ItemIndexFollowsProgramAndUser) {
     RadioGroup group("Mode", nullptr);
     group.SetItems({"disabled", "enabled", "auto"});
