@@ -120,13 +120,15 @@ void OvSNMPRequest2Controls::Get() {
     BeforeGet();
     RowCount = 0;
     if (Mode == Synchronous) return GetSync();
+    StartAsync([this] { Request.GetAsync(&GetCompletion, this, true); });
+}
+
+void OvSNMPRequest2Controls::StartAsync(const std::function<void()>& start) {
+    // A request kept quiet by its page starts nothing and tells nothing.
+    if (!Request.Alive) return;
     Busy = true;
-    if (!Request.Alive) {
-        Busy = false;
-        return;
-    }
     try {
-        Request.GetAsync(&GetCompletion, this, true);
+        start();
     } catch (...) {
         Busy = false;
         throw;
@@ -169,12 +171,13 @@ void OvSNMPRequest2Controls::GetCompleted(const OvSNMPError& record) {
         } else if (!IsTableList()) {
             ShowIfAccepted(filter);
         }
-    } catch (const OvException& e) {
+    } catch (const std::exception& e) {
         // A value that cannot be shown, or a next row that cannot be asked
         // for, ends the walk with its message; the page is not told done.
+        // Nothing may leave a completion: it runs inside the event pump.
         Busy = false;
         LastOperation = 0;
-        Report(e.Text());
+        Report(e.what());
         return;
     }
     FinishGet(record);
@@ -205,17 +208,7 @@ void OvSNMPRequest2Controls::Set(bool refreshAfter, bool collect, const std::str
         if (IsTableList() && RefreshAfterSet) Get();
         return;
     }
-    Busy = true;
-    if (!Request.Alive) {
-        Busy = false;
-        return;
-    }
-    try {
-        Request.SetAsync(&SetCompletion, this, false, selection, values);
-    } catch (...) {
-        Busy = false;
-        throw;
-    }
+    StartAsync([&] { Request.SetAsync(&SetCompletion, this, false, selection, values); });
 }
 
 void OvSNMPRequest2Controls::SetCompletion(void* binding, OvSNMPError& record, OvSNMPVarList&) {
@@ -240,9 +233,9 @@ void OvSNMPRequest2Controls::SetCompleted(const OvSNMPError& record) {
     if (!*alive || !IsTableList() || !RefreshAfterSet) return;
     try {
         Get();
-    } catch (const OvException& e) {
+    } catch (const std::exception& e) {
         LastOperation = 0;
-        Report(e.Text());
+        Report(e.what());
     }
 }
 

@@ -106,6 +106,8 @@ private:
     // Shows the current row when the filter and the request's condition hold.
     void ShowIfAccepted(const std::string& filter);
     void GetSync();
+    // Starts an asynchronous operation; Busy until its completion.
+    void StartAsync(const std::function<void()>& start);
     void FinishGet(const OvSNMPError& record);
 
     QPointer<QWidget> statusTarget_;

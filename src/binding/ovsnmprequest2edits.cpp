@@ -402,8 +402,8 @@ void OvSNMPRequest2Edits::SelectItem(::ListView* sender, QTreeWidgetItem* item, 
         if (EditSelectedRow) EnableControls(true);
         ReadSelectedRow();
         ShowInControls(-1);
-    } catch (const OvException& e) {
+    } catch (const std::exception& e) {
         LastOperation = 0;
-        Report(e.Text());
+        Report(e.what());
     }
 }
