@@ -4,6 +4,7 @@
 #include "ovsnmpcodes.h"
 #include "ovsnmprequest2controls.h"
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -31,6 +32,10 @@ struct RoundTrip {
     std::string bytes;
     const char* back;   // the text read back from the bytes
 };
+
+void PrintTo(const RoundTrip& c, std::ostream* os) {
+    *os << "syntax 0x" << std::hex << c.syntax << std::dec << " \"" << c.text << "\"";
+}
 
 class PartialRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 
