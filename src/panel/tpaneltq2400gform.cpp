@@ -214,18 +214,20 @@ bool TPanelTQ2400GForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPanelTQ2400GForm::FormClose() {
-    if (!LedBinding)
+    // Taken out first: the wait below runs the event loop, and a second
+    // close arriving there must find nothing left to stop.
+    std::unique_ptr<OvSNMPRequest2Leds> binding = std::move(LedBinding);
+    if (!binding)
         return;
-    LedBinding->StopPolling();
-    LedBinding->Request.Alive = false;
+    binding->StopPolling();
+    binding->Request.Alive = false;
     // A read in flight ends with its response or its timeout. Should the
     // session go away first, its completion never comes: stop waiting once
     // nothing is outstanding, or after the request's own destroy wait.
     QElapsedTimer waited;
     waited.start();
-    while (LedBinding->Busy && LedBinding->Request.Pending > 0 && waited.elapsed() < OvSNMPRequest::DestroyWaitMs)
+    while (binding->Busy && binding->Request.Pending > 0 && waited.elapsed() < OvSNMPRequest::DestroyWaitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    LedBinding.reset();
 }
 
 void TPanelTQ2400GForm::closeEvent(QCloseEvent* event) {

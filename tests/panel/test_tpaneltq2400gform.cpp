@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -357,6 +358,8 @@ TEST_F(PanelOnSwitch, ClosingWaitsForTheReadInFlight) {
     bar_.SetPanelText(0, "");
     form_->LedBinding->Get();
     ASSERT_TRUE(form_->LedBinding->Busy);
+    // A second close arrives while the first one waits.
+    QTimer::singleShot(0, form_, [this] { form_->FormClose(); });
     form_->FormClose();
     EXPECT_FALSE(form_->LedBinding);
     EXPECT_TRUE(Status().startsWith("Get: Ok")) << "the read in flight ended before the binding went: "
