@@ -7,6 +7,12 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 "$here/setup.sh"
 
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "The module needs a display. Without a desktop, run it on a virtual one:" >&2
+    echo "    xvfb-run -a -s '-screen 0 1024x768x24' bash scripts/demo.sh" >&2
+    exit 1
+fi
+
 demo="$root/build/demo"
 mkdir -p "$demo/switch-state"
 port="${SIM_PORT:-16100}"
