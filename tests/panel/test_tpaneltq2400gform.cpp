@@ -287,13 +287,17 @@ protected:
     // Polls come every 5 s; the test lets them come every 100 ms instead
     // and waits for the next status line.
     bool NextPoll() {
-        form_->LedBinding->PollTimer.setInterval(100);
+        // Exactly one poll: a second one started meanwhile would end later
+        // and overwrite what this one showed.
         bar_.SetPanelText(0, "");
+        form_->LedBinding->PollTimer.setInterval(100);
         QElapsedTimer clock;
         clock.start();
-        while ((Status().isEmpty() || form_->LedBinding->Busy) && clock.elapsed() < 10000)
+        while (!form_->LedBinding->Busy && Status().isEmpty() && clock.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
         form_->LedBinding->PollTimer.setInterval(1000000);
+        while ((Status().isEmpty() || form_->LedBinding->Busy) && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
         return !Status().isEmpty();
     }
 
