@@ -43,6 +43,8 @@ const OvOptionList& TConfigForm::OptionList(int number) {
 
 TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("ConfigForm"));
+    // Small at first: setting up grows it to its page.
+    resize(120, 80);
     if (QWidget* main = MainWindow())
         move(main->geometry().center() - rect().center());
 }

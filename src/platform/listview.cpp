@@ -1,9 +1,12 @@
 #include "listview.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 constexpr int RepaintMs = 100;
@@ -42,6 +45,7 @@ int ListView::AddColumn(const QString& title, int width) {
 void ListView::ClearColumns() {
     ClearRows();
     setColumnCount(0);
+    fitted_.clear();
 }
 
 int ListView::ColumnCount() const {
@@ -60,13 +64,25 @@ void ListView::SetColumnWidth(int column, int width) {
     header()->setSectionResizeMode(column, QHeaderView::Interactive);
     setColumnHidden(column, width == HiddenWidth);
     if (width == HiddenWidth) return;
+    fitted_.resize(std::max<qsizetype>(fitted_.size(), column + 1));
+    fitted_[column] = width == HeaderWidth;
     if (width == HeaderWidth) width = header()->sectionSizeHint(column);
     setColumnWidth(column, width);
+}
+
+void ListView::WidenFittedColumns(const QStringList& cells) {
+    const QFontMetrics metrics(font());
+    for (qsizetype column = 0; column < std::min(cells.size(), fitted_.size()); ++column) {
+        if (!fitted_[column]) continue;
+        const int needed = metrics.horizontalAdvance(cells[column]) + CellPadding;
+        if (needed > columnWidth(static_cast<int>(column))) setColumnWidth(static_cast<int>(column), needed);
+    }
 }
 
 QTreeWidgetItem* ListView::AddRow(const QStringList& cells) {
     const int row = RowCount();
     auto* item = new QTreeWidgetItem(this, cells);
+    WidenFittedColumns(cells);
     if (BelowTheView(row)) PauseRepaint();
     return item;
 }

@@ -16,7 +16,7 @@ class ListView : public QTreeWidget {
 public:
     // Column widths with a meaning of their own.
     static constexpr int HiddenWidth = 0;
-    static constexpr int HeaderWidth = -2;   // fits the column's title
+    static constexpr int HeaderWidth = -2;   // fits the column's title, and widens to its cells
 
     using SelectHandler = std::function<void(ListView* sender, QTreeWidgetItem* item, bool selected)>;
 
@@ -71,10 +71,15 @@ private:
     void PauseRepaint();
     bool BelowTheView(int row);
     void Tell(QTreeWidgetItem* item, bool selected);
+    // A column sized to its title grows to the widest cell, so that an
+    // address or a name is never cut off.
+    void WidenFittedColumns(const QStringList& cells);
+    static constexpr int CellPadding = 12;
 
     QTreeWidgetItem* lastSelected_ = nullptr;
     SelectHandler onSelectItem_;
     bool gridLines_ = false;
+    QList<bool> fitted_;
     QTimer* repaint_;
     int rowHeight_ = 0;   // measured on the first row that has a height
 };

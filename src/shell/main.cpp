@@ -16,5 +16,8 @@ int main(int argc, char** argv) {
     if (window.EndRequested())
         return 0;
     window.show();
+    // Without a window manager nothing activates the window, and its first
+    // activation is what brings up the front panel.
+    window.activateWindow();
     return QApplication::exec();
 }

@@ -42,8 +42,9 @@ void Check(TEditsPanel* editor, int row) {
 
 void SelectRow(ListView* list, int row) {
     QTreeWidgetItem* item = list->Row(row);
+    list->scrollToItem(item);
     const QRect area = list->visualItemRect(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(area.left() + 5, area.center().y()));
 }
 
 using ScalarPage = PageTest;

@@ -70,6 +70,21 @@ TEST(ListViewTest, ColumnWidthsKeepTheirSpecialMeanings) {
     EXPECT_EQ(view.ColumnWidth(0), 20);
 }
 
+TEST(ListViewTest, TitleFittedColumnsGrowToTheirCellsFixedOnesDoNot) {
+    ListView view;
+    view.AddColumn("IP", -2);
+    view.AddColumn("Mask", 40);
+    const int titleWidth = view.ColumnWidth(0);
+    view.AddRow({"192.168.100.200", "255.255.255.255"});
+    const QFontMetrics metrics(view.font());
+    EXPECT_GT(view.ColumnWidth(0), titleWidth);
+    EXPECT_GE(view.ColumnWidth(0), metrics.horizontalAdvance("192.168.100.200"));
+    EXPECT_EQ(view.ColumnWidth(1), 40);
+    const int grown = view.ColumnWidth(0);
+    view.AddRow({"1.1.1.1", "0.0.0.0"});
+    EXPECT_EQ(view.ColumnWidth(0), grown);
+}
+
 TEST(ListViewTest, RowsHoldCaptionAndSubItems) {
     ListView view;
     ThreeRows(view);
