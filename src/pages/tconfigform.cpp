@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "mainwindowcentre.h"
 #include "ovexception.h"
 #include "ovoptionlist.h"
 #include "ovsnmprequest2edits.h"
@@ -28,13 +29,6 @@ const OvOptionList kOptionLists[] = {
     {kVersions, OvOptionList::IntegerValues},
 };
 
-QWidget* MainWindow() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->inherits("QMainWindow"))
-            return top;
-    return nullptr;
-}
-
 }  // namespace
 
 const OvOptionList& TConfigForm::OptionList(int number) {
@@ -45,8 +39,7 @@ TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("ConfigForm"));
     // Small at first: setting up grows it to its page.
     resize(120, 80);
-    if (QWidget* main = MainWindow())
-        move(main->geometry().center() - rect().center());
+    CentreOnMainWindow(this);
 }
 
 void TConfigForm::showEvent(QShowEvent* event) {

@@ -10,21 +10,11 @@
 #include <algorithm>
 
 #include "messagebox.h"
+#include "mainwindowcentre.h"
 #include "ovexception.h"
 #include "ovsnmprequest2edits.h"
 #include "tctrlbtnpanel.h"
 #include "tmsgpanel.h"
-
-namespace {
-
-QWidget* MainWindow() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->inherits("QMainWindow"))
-            return top;
-    return nullptr;
-}
-
-}  // namespace
 
 TSNMPPanel::TSNMPPanel(QWidget* parent, TMsgPanel* messages, OvSNMPRequest2Edits* binding)
     : QFrame(parent), Binding(binding) {
@@ -106,6 +96,5 @@ void TSNMPPanel::FitForm(QWidget* form) {
         form->layout()->addWidget(this);
     const QSize grown = form->size().expandedTo(size());
     form->resize(std::min(grown.width(), MaximumFormWidth), std::min(grown.height(), MaximumFormHeight));
-    if (QWidget* main = MainWindow())
-        form->move(main->geometry().center() - form->rect().center());
+    CentreOnMainWindow(form);
 }

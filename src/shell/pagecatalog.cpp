@@ -558,3 +558,14 @@ constexpr PageEntry kCatalog[] = {
 std::span<const PageEntry> PageCatalog() {
     return kCatalog;
 }
+
+const PageEntry* FindPage(std::span<const std::string_view> path) {
+    size_t depth = 0;
+    for (const PageEntry& entry : PageCatalog()) {
+        if (entry.Depth < depth)
+            break;
+        if (entry.Depth == depth && depth < path.size() && entry.Caption == path[depth] && ++depth == path.size())
+            return &entry;
+    }
+    return nullptr;
+}

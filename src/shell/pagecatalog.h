@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 struct OvSNMPVarDef;
 
@@ -41,3 +42,7 @@ struct PageEntry {
 };
 
 std::span<const PageEntry> PageCatalog();   // the whole tree, depth-first, in menu order
+
+// The entry at the end of a path of menu captions, e.g. {"VLAN", "VLAN Multiply Management"};
+// nullptr when there is none.
+const PageEntry* FindPage(std::span<const std::string_view> path);

@@ -1,6 +1,7 @@
 #include "tprogressform.h"
 
-#include <QApplication>
+#include "mainwindowcentre.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -23,8 +24,7 @@ TProgressForm::TProgressForm(QWidget* parentDialog, int closingPosition)
     layout->addWidget(LB_Prompt);
     layout->addWidget(ProgressBar);
     resize(320, 80);
-    if (QWidget* main = QApplication::activeWindow())
-        move(main->geometry().center() - rect().center());
+    CentreOnMainWindow(this);
     timer_ = new QTimer(this);
     timer_->setInterval(StepMilliseconds);
     connect(timer_, &QTimer::timeout, this, &TProgressForm::Advance);

@@ -30,15 +30,12 @@ void PageTest::TearDown() {
 }
 
 const PageEntry& PageTest::Entry(const QStringList& path) {
-    int depth = 0;
-    for (const PageEntry& entry : PageCatalog()) {
-        if (entry.Depth < depth)
-            break;
-        if (entry.Depth == depth && QString::fromLatin1(entry.Caption) == path[depth]) {
-            if (++depth == path.size())
-                return entry;
-        }
-    }
+    std::vector<std::string> texts;
+    for (const QString& caption : path)
+        texts.push_back(caption.toStdString());
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    if (const PageEntry* entry = FindPage(views))
+        return *entry;
     throw std::runtime_error("no catalogue entry " + path.join('/').toStdString());
 }
 

@@ -109,15 +109,11 @@ protected:
         }
         return all;
     }
-    static const PageEntry& Entry(const QStringList& path) {
-        int depth = 0;
-        for (const PageEntry& entry : PageCatalog()) {
-            if (entry.Depth < depth)
-                break;
-            if (entry.Depth == depth && QString::fromLatin1(entry.Caption) == path[depth] && ++depth == path.size())
-                return entry;
-        }
-        throw std::runtime_error("no entry");
+    static const PageEntry& Entry(std::initializer_list<std::string_view> path) {
+        const PageEntry* entry = FindPage(std::span(path.begin(), path.size()));
+        if (!entry)
+            throw std::runtime_error("no catalogue entry");
+        return *entry;
     }
     std::vector<SimJournalEntry> Sets() const {
         std::vector<SimJournalEntry> sets;

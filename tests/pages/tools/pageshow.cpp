@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "configpagebuilder.h"
 #include "listview.h"
@@ -21,20 +24,6 @@
 #include "tlistviewpanel.h"
 #include "tsnmplistviewpanel.h"
 
-namespace {
-
-const PageEntry* Find(const QStringList& path) {
-    int depth = 0;
-    for (const PageEntry& entry : PageCatalog()) {
-        if (entry.Depth < depth)
-            break;
-        if (entry.Depth == depth && QString::fromLatin1(entry.Caption) == path[depth] && ++depth == path.size())
-            return &entry;
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -44,7 +33,11 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
     if (argc < 2)
         return 2;
-    const PageEntry* entry = Find(QString::fromLocal8Bit(argv[1]).split('/'));
+    std::vector<std::string> captions;
+    for (const QString& caption : QString::fromLocal8Bit(argv[1]).split('/'))
+        captions.push_back(caption.toStdString());
+    const std::vector<std::string_view> path(captions.begin(), captions.end());
+    const PageEntry* entry = FindPage(path);
     if (!entry || !entry->Definition)
         return 2;
     const QString dialog = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
