@@ -315,9 +315,32 @@ TEST_F(MainWindow, HelpOpensTheHelpFileBesideTheExecutable) {
         opened = path;
         return true;
     };
-    window_->RunPage(Entry({"Help", "Help"}));
+    window_->MenuAction({"Help", "Help"})->trigger();
     TMainForm::OpenDocument = saved;
     EXPECT_TRUE(opened.endsWith("/TQ-2400 R2 Oct 08 d 4b corvue.hlp")) << opened.toStdString();
+}
+
+TEST_F(MainWindow, MenuEntriesRunTheirPagesAndDialogsWaitForTheirFeature) {
+    OpenCommunity("1");
+    window_->MenuAction({"Basic Configuration", "MIB II", "ARP Table"})->trigger();
+    ASSERT_EQ(launches_.size(), 1u);
+    EXPECT_EQ(launches_[0].arguments.last(), "/TMIB_ARP");
+    // A dedicated dialog that no feature has registered cannot be chosen.
+    QAction* networkTime = window_->MenuAction({"Basic Configuration", "Time Management", "Network Time"});
+    ASSERT_NE(networkTime, nullptr);
+    EXPECT_FALSE(networkTime->isEnabled());
+    // A hidden entry is part of the menu but never shown.
+    QAction* collisions = window_->MenuAction({"Basic Configuration", "EtherLike-MIB", "Dot3 Collisions"});
+    ASSERT_NE(collisions, nullptr);
+    EXPECT_FALSE(collisions->isVisible());
+    bool sawPage = false;
+    WhenPageRead([&](TConfigForm* form) {
+        sawPage = true;
+        EXPECT_EQ(form->windowTitle(), "Basic Management : 127.0.0.1");
+        form->close();
+    });
+    window_->MenuAction({"Basic Configuration", "Agent Management", "Basic Management"})->trigger();
+    EXPECT_TRUE(sawPage);
 }
 
 TEST(AboutBox, ShowsTheModuleAndRevealsTheBuildOnShiftAltF3) {
