@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> parameters(argv + 1, argv + argc);
     TMainForm window(parameters);
     if (window.EndRequested())
-        return 0;
+        return window.ExitCode();
     window.show();
     // Without a window manager nothing activates the window, and its first
     // activation is what brings up the front panel.

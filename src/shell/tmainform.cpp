@@ -159,6 +159,7 @@ void TMainForm::RunStartup(const std::vector<std::string>& parameters) {
     } catch (const OvException& e) {
         MessageBox::Inform(this, Latin1(e.what()));
         endRequested_ = true;
+        startupFailed_ = true;
     }
     if (QMenu* v3 = Menu({"SNMP V3"}))
         v3->menuAction()->setEnabled(startup_.SnmpV3Selected());

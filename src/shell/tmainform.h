@@ -39,6 +39,8 @@ public:
     // True when the start-up decided that the module ends at once (no
     // parameters, or a start-up error that has been shown).
     bool EndRequested() const { return endRequested_; }
+    // 0, or 1 when the start-up failed.
+    int ExitCode() const { return startupFailed_ ? 1 : 0; }
 
     void EmbedFrontPanel();
     void UpdateRmonMenu();
@@ -93,4 +95,5 @@ private:
     QWidget* client_ = nullptr;
     QWidget* scrollContent_ = nullptr;
     bool endRequested_ = false;
+    bool startupFailed_ = false;
 };

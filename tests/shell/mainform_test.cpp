@@ -159,6 +159,17 @@ TEST_F(MainWindow, WithoutParametersTheModuleSaysSoAndEnds) {
     ASSERT_EQ(boxes.Count(), 1);
     EXPECT_EQ(boxes.Boxes()[0].text, "No parameter input");
     EXPECT_TRUE(window_->EndRequested());
+    EXPECT_EQ(window_->ExitCode(), 0);
+}
+
+TEST_F(MainWindow, AStartUpErrorIsShownAndTheModuleEnds) {
+    MessageBoxRecorder boxes;
+    Open({"/I127.0.0.1", "/vthree"});
+    ASSERT_EQ(boxes.Count(), 1);
+    EXPECT_NE(boxes.Boxes()[0].text.indexOf("three"), -1) << boxes.Boxes()[0].text.toStdString();
+    EXPECT_TRUE(window_->EndRequested());
+    EXPECT_EQ(window_->ExitCode(), 1);
+    EXPECT_TRUE(window_->PanelList.isEmpty());
 }
 
 TEST_F(MainWindow, CreationReadsTheSummaryValuesAndSetsUpTheMenus) {
