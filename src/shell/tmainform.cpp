@@ -49,6 +49,7 @@ const OvSNMPVarDef kStpVersionTable[] = {
 };
 
 const char* const kRebootOid = VENDOR_ARC ".12.1.2.3";
+const std::string kWarmStart = "3";
 const char* const kHelpFile = "TQ-2400 R2 Oct 08 d 4b corvue.hlp";
 
 const QStringList kRmonFollowers = {"Statistics", "History", "Alarm/Event"};
@@ -361,7 +362,7 @@ void TMainForm::Reboot() {
     OvSNMPRequest request;
     request.List.ItemType = SVT_SV;
     request.List.AddVariable(kRebootOid, "", SYN_INTEGER, ACC_READWRITE);
-    request.List.Item(0).Value = "3";
+    request.List.Item(0).Value = kWarmStart;
     const auto answer = MessageBox::Show(this, QStringLiteral("Reboot"), QStringLiteral("Are you sure to reboot the device?"),
                                          MessageBox::Buttons::YesNo, MessageBox::Icon::Question);
     if (answer == MessageBox::Answer::No)
