@@ -311,8 +311,9 @@ TEST_F(EditsBinding, TooFewEditsForTheSyntaxFail) {
         binding_.AssociateFormatted(c.item, Repeat("%s", c.edits), edits);
         Value(c.item) = c.value;
         EXPECT_EQ(CodeOf([&] { binding_.ShowInControls(c.item); }), -522) << c.value;
-        if (c.item != Octets && c.item != Oid)
+        if (c.item != Octets && c.item != Oid) {
             EXPECT_EQ(CodeOf([&] { binding_.CollectFromControls(c.item); }), -522) << c.value;
+        }
         binding_.Dissociate(c.item);
     }
 }
