@@ -1,6 +1,5 @@
 #include "tconfigform.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "messagebox.h"
+#include "ovlatin1.h"
 #include "ovexception.h"
 #include "ovsnmpcodes.h"
 #include "ovsnmprequest2edits.h"
@@ -64,7 +65,7 @@ void TEditsPanel::BuildRows() {
         row.CheckBox->setFocusPolicy(Qt::NoFocus);
         SetTag(row.CheckBox, i);
         connect(row.CheckBox, &QCheckBox::clicked, this, [this] { emit ChecksChanged(AnyChecked()); });
-        row.CaptionLabel = new QLabel(QString::fromLatin1(item.Caption.c_str()), rowArea_);
+        row.CaptionLabel = new QLabel(ToQt(item.Caption), rowArea_);
         row.CaptionLabel->adjustSize();
         SetTag(row.CaptionLabel, i);
         row.ValueControl = MakeValueControl(i, row.RowKind);
@@ -256,7 +257,7 @@ void TEditsPanel::EditOctetItem(int row) {
         }
     };
     ignoringErrors([&] { EditCtrl->CollectFromControls(-1); });
-    TOctetItemDialog dialog(window(), QString::fromLatin1(list.Item(row).Caption.c_str()), octet.Columns,
+    TOctetItemDialog dialog(window(), ToQt(list.Item(row).Caption), octet.Columns,
                             octet.BitCount, list.IsSettable(row));
     EditCtrl->AssociateBits(row, BitNumbers(octet.BitCount), dialog.Boxes);
     try {

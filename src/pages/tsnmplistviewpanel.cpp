@@ -17,6 +17,7 @@
 
 #include "listview.h"
 #include "messagebox.h"
+#include "ovlatin1.h"
 #include "ovexception.h"
 #include "ovsnmpcodes.h"
 #include "ovsnmprequest2edits.h"
@@ -30,10 +31,6 @@ namespace {
 
 QComboBox* ComboOf(const TEditsPanel* editor, int row) {
     return row >= 0 && row < editor->Rows.size() ? qobject_cast<QComboBox*>(editor->Rows[row].ValueControl) : nullptr;
-}
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Takes one text out of a row's combo box for the time of a dialog and
@@ -107,7 +104,7 @@ void TSNMPListViewPanel::HideEditButton() {
 
 void TSNMPListViewPanel::CheckStatusValue(int itemIndex, const std::string& value, const char* error) {
     const QComboBox* combo = ComboOf(Editor, itemIndex);
-    if (!combo || combo->findText(Latin1(value)) < 0)
+    if (!combo || combo->findText(ToQt(value)) < 0)
         throw OvException(error + value, OvException::PageSetupError);
 }
 
@@ -207,10 +204,26 @@ QDialog* TSNMPListViewPanel::OpenRowDialog(const QString& caption, TSNMPPanel** 
     return dialog;
 }
 
-void TSNMPListViewPanel::FinishRowDialog(QDialog* dialog) {
+void TSNMPListViewPanel::PrepareRowDialog(TSNMPPanel* panel) {
+    for (const TEditsPanel::Row& row : Editor->Rows)
+        if (row.Octet)
+            static_cast<QLineEdit*>(row.ValueControl)->setReadOnly(true);
+    Editor->ArrangeCtrlBtn(panel->ButtonPanel);
+    panel->ButtonPanel->RefreshButton->hide();
+    panel->ButtonPanel->ArrangeButtons();
+    panel->ButtonPanel->SetCheckedButton->setEnabled(Editor->AnyChecked());
+}
+
+void TSNMPListViewPanel::ShowRowDialog(QDialog* dialog, TSNMPPanel* panel) {
+    Editor->LayoutRows(true);
+    panel->ShowContent(Editor);
+    panel->FitForm(dialog);
     runningDialog_ = dialog;
     dialog->exec();
     runningDialog_ = nullptr;
+}
+
+void TSNMPListViewPanel::FinishRowDialog(QDialog* dialog) {
     TakeBack(Editor);
     delete dialog;
     Binding->SetConstraintOwner(HostForm ? HostForm : window());
@@ -230,26 +243,18 @@ void TSNMPListViewPanel::AddDialog() {
         row.CheckBox->setEnabled(false);
         row.ValueControl->setEnabled(true);
     }
-    for (const TEditsPanel::Row& row : Editor->Rows)
-        if (row.Octet)
-            static_cast<QLineEdit*>(row.ValueControl)->setReadOnly(true);
     if (QComboBox* status = ComboOf(Editor, ListPanel->AddStatusIndex)) {
         const TEditsPanel::Row& row = Editor->Rows[ListPanel->AddStatusIndex];
-        status->setCurrentIndex(status->findText(Latin1(ListPanel->AddStatusValue)));
+        status->setCurrentIndex(status->findText(ToQt(ListPanel->AddStatusValue)));
         status->setEnabled(false);
         row.CheckBox->setChecked(true);
         row.CheckBox->setEnabled(false);
     }
-    Editor->ArrangeCtrlBtn(panel->ButtonPanel);
-    panel->ButtonPanel->RefreshButton->hide();
-    panel->ButtonPanel->ArrangeButtons();
-    panel->ButtonPanel->SetCheckedButton->setEnabled(Editor->AnyChecked());
-    Editor->LayoutRows(true);
-    panel->ShowContent(Editor);
-    panel->FitForm(dialog);
+    PrepareRowDialog(panel);
     ListPanel->List->SelectRow(-1);
     ButtonPanel->EditButton->setEnabled(false);
     ButtonPanel->DeleteButton->setEnabled(false);
+    ShowRowDialog(dialog, panel);
     FinishRowDialog(dialog);
 }
 
@@ -265,19 +270,13 @@ void TSNMPListViewPanel::EditDialog() {
     TSNMPPanel* panel = nullptr;
     QDialog* dialog = OpenRowDialog(HostForm ? HostForm->windowTitle() : QString(), &panel);
     Editor->ApplyRowStates(false);
-    for (const TEditsPanel::Row& row : Editor->Rows)
-        if (row.Octet)
-            static_cast<QLineEdit*>(row.ValueControl)->setReadOnly(true);
-    Editor->ArrangeCtrlBtn(panel->ButtonPanel);
-    panel->ButtonPanel->RefreshButton->hide();
-    panel->ButtonPanel->ArrangeButtons();
-    panel->ButtonPanel->SetCheckedButton->setEnabled(Editor->AnyChecked());
+    PrepareRowDialog(panel);
     Editor->SetValueWidth(EditValueWidth);
-    // The row-status column offers neither creating nor destroying while a row is edited.
-    QList<int> hidden;
     {
-        RemovedOption noCreate(ComboOf(Editor, ListPanel->AddStatusIndex), Latin1(ListPanel->AddStatusValue));
-        RemovedOption noDestroy(ComboOf(Editor, ListPanel->DeleteStatusIndex), Latin1(ListPanel->DeleteStatusValue));
+        // The row-status column offers neither creating nor destroying while a row is edited.
+        RemovedOption noCreate(ComboOf(Editor, ListPanel->AddStatusIndex), ToQt(ListPanel->AddStatusValue));
+        RemovedOption noDestroy(ComboOf(Editor, ListPanel->DeleteStatusIndex), ToQt(ListPanel->DeleteStatusValue));
+        QList<int> hidden;
         for (int index : {ListPanel->AddStatusIndex, ListPanel->DeleteStatusIndex}) {
             QComboBox* combo = ComboOf(Editor, index);
             if (combo && combo->count() == 0 && !hidden.contains(index)) {
@@ -285,20 +284,12 @@ void TSNMPListViewPanel::EditDialog() {
                 hidden.append(index);
             }
         }
-        Editor->LayoutRows(true);
-        panel->ShowContent(Editor);
-        panel->FitForm(dialog);
-        runningDialog_ = dialog;
-        dialog->exec();
-        runningDialog_ = nullptr;
+        ShowRowDialog(dialog, panel);
         for (int index : hidden)
             Editor->ShowRow(index);
     }
     Editor->LayoutRows(true);
-    TakeBack(Editor);
-    delete dialog;
-    Binding->SetConstraintOwner(HostForm ? HostForm : window());
-    RefreshList();
+    FinishRowDialog(dialog);
 }
 
 void TSNMPListViewPanel::DeleteRow() {

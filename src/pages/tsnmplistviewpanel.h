@@ -51,6 +51,11 @@ private:
     void UpdateCount();
     // Builds the dialog around the editor; its panel writes to this page's memo.
     QDialog* OpenRowDialog(const QString& caption, TSNMPPanel** dialogPanel);
+    // Port lists read-only, the editor's buttons on the dialog without Refresh.
+    void PrepareRowDialog(TSNMPPanel* panel);
+    // Lays the editor out in the dialog and runs it modally.
+    void ShowRowDialog(QDialog* dialog, TSNMPPanel* panel);
+    // The editor back on the page, the dialog gone, the table read again.
     void FinishRowDialog(QDialog* dialog);
     QString DialogCaption() const;
 

@@ -1,6 +1,5 @@
 #include "tsnmppanel.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>

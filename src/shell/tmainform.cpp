@@ -16,6 +16,7 @@
 #include "configpagebuilder.h"
 #include "dedicateddialogs.h"
 #include "messagebox.h"
+#include "ovlatin1.h"
 #include "ovexception.h"
 #include "ovoptionlist.h"
 #include "ovsnmpcodes.h"
@@ -27,6 +28,7 @@
 #include "pagecatalog.h"
 #include "statictext.h"
 #include "statusbar.h"
+#include "statuspanel.h"
 #include "toolcommand.h"
 #include "taboutform.h"
 #include "tconfigform.h"
@@ -53,10 +55,6 @@ const std::string kWarmStart = "3";
 const char* const kHelpFile = "TQ-2400 R2 Oct 08 d 4b corvue.hlp";
 
 const QStringList kRmonFollowers = {"Statistics", "History", "Alarm/Event"};
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string TargetOf(const PageEntry& entry) {
     return entry.Target ? entry.Target : "";
@@ -136,7 +134,7 @@ void TMainForm::BuildWindow() {
     StatusBar1->setFixedHeight(StatusBarHeight);
     // Errors are long: the one panel starts at its width and takes the
     // rest of the bar, as the last panel of a status bar does.
-    QWidget* panel = reinterpret_cast<QWidget*>(StatusBar1->AddPanel(StatusPanelWidth));
+    StatusPanel* panel = StatusBar1->AddPanel(StatusPanelWidth);
     panel->setMinimumWidth(StatusPanelWidth);
     panel->setMaximumWidth(QWIDGETSIZE_MAX);
     panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -158,7 +156,7 @@ void TMainForm::RunStartup(const std::vector<std::string>& parameters) {
             endRequested_ = true;
         }
     } catch (const OvException& e) {
-        MessageBox::Inform(this, Latin1(e.what()));
+        MessageBox::Inform(this, ToQt(e.what()));
         endRequested_ = true;
         startupFailed_ = true;
     }
@@ -167,7 +165,7 @@ void TMainForm::RunStartup(const std::vector<std::string>& parameters) {
 }
 
 void TMainForm::CreationStep() {
-    setWindowTitle(Latin1(startup_.Texts().AddressText));
+    setWindowTitle(ToQt(startup_.Texts().AddressText));
     if (QMenu* poe = Menu({"Layer 2 Management", "PoE"}))
         poe->menuAction()->setVisible(false);
     try {
@@ -176,7 +174,7 @@ void TMainForm::CreationStep() {
         StpVersionBinding = SummaryBinding(this, kStpVersionTable, ST_Version);
         StpVersionBinding->Get();
     } catch (const OvException& e) {
-        ShowPanelStatus(Latin1(e.what()));
+        ShowPanelStatus(ToQt(e.what()));
     }
 }
 
@@ -184,7 +182,7 @@ void TMainForm::BuildMenus() {
     std::vector<QMenu*> parents;
     for (const PageEntry& entry : PageCatalog()) {
         parents.resize(entry.Depth);
-        const QString caption = Latin1(entry.Caption);
+        const QString caption = ToQt(entry.Caption);
         if (entry.Form == PageForm::Separator) {
             if (!parents.empty())
                 parents.back()->addSeparator();
@@ -234,8 +232,7 @@ QSize TMainForm::ClientSize() const {
 }
 
 void TMainForm::SetClientSize(int width, int height) {
-    const int menuHeight = MainMenu1->isVisible() || !isVisible() ? MainMenu1->sizeHint().height() : 0;
-    setFixedSize(width, height + menuHeight);
+    setFixedSize(width, height + MainMenu1->sizeHint().height());
     client_->resize(width, height);
 }
 
@@ -282,7 +279,7 @@ void TMainForm::UpdateRmonMenu() {
         else if (ST_RmonState->text() == QLatin1String("enabled"))
             SetRmonEntriesEnabled(true);
     } catch (const OvException& e) {
-        ShowPanelStatus(Latin1(e.what()));
+        ShowPanelStatus(ToQt(e.what()));
     }
 }
 
@@ -335,18 +332,18 @@ void TMainForm::RunDialogPage(const PageEntry& entry) {
         try {
             StpVersionBinding->Get();
         } catch (const OvException& e) {
-            ShowPanelStatus(Latin1(e.what()));
+            ShowPanelStatus(ToQt(e.what()));
         }
     }
     std::unique_ptr<QDialog> dialog((*factory)(this));
     if (!(entry.Extras & ExtraOwnCaption))
-        dialog->setWindowTitle(ConfigPageBuilder::CaptionPrefix(entry) + Latin1(startup_.Texts().AddressText));
+        dialog->setWindowTitle(ConfigPageBuilder::CaptionPrefix(entry) + ToQt(startup_.Texts().AddressText));
     dialog->exec();
 }
 
 void TMainForm::RunConfigPage(const PageEntry& entry) {
     VersionOverride version(entry.Extras & ExtraV2c);
-    std::unique_ptr<TConfigForm> form = ConfigPageBuilder::Build(entry, Latin1(startup_.Texts().AddressText));
+    std::unique_ptr<TConfigForm> form = ConfigPageBuilder::Build(entry, ToQt(startup_.Texts().AddressText));
     form->exec();
 }
 
@@ -354,8 +351,8 @@ void TMainForm::LaunchTool(const std::string& pageName) {
     const ToolCommand command = ToolCommand::Build(startup_.Texts(), pageName);
     QStringList arguments;
     for (const std::string& argument : command.Arguments())
-        arguments << Latin1(argument);
-    StartProgram(Latin1(command.Program()), arguments);
+        arguments << ToQt(argument);
+    StartProgram(ToQt(command.Program()), arguments);
 }
 
 void TMainForm::Reboot() {
